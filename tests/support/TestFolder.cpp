@@ -1,0 +1,102 @@
+#include "support/TestFolder.h"
+
+#include "language/modLanguageSupport.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QStringEncoder>
+
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
+#include <unistd.h>
+
+namespace {
+// The immutable flag stops root as well as anyone else from adding files to a folder.
+bool SetImmutable(const QString& path, bool on)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_DIRECTORY);
+    if (fd < 0) return false;
+    int flags = 0;
+    bool ok = ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
+    if (ok) {
+        flags = on ? (flags | FS_IMMUTABLE_FL) : (flags & ~FS_IMMUTABLE_FL);
+        ok = ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
+    }
+    ::close(fd);
+    return ok;
+}
+}  // namespace
+
+TestFolder::TestFolder()
+{
+    EXPECT_TRUE(dir_.isValid());
+    SetProgramFolder(dir_.path());
+    MLSCurrentLanguage.clear();
+}
+
+TestFolder::~TestFolder()
+{
+    if (immutable_) SetImmutable(dir_.path(), false);
+    // Give the folder back to its owner even if a test made it read-only.
+    QFile::setPermissions(dir_.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    MLSCurrentLanguage.clear();
+}
+
+bool TestFolder::MakeReadOnly()
+{
+    QFile::setPermissions(dir_.path(), QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup);
+    if (::geteuid() == 0) immutable_ = SetImmutable(dir_.path(), true);
+    QFile probe(File(QStringLiteral(".probe")));
+    if (probe.open(QIODevice::WriteOnly)) {
+        probe.close();
+        probe.remove();
+        return false;
+    }
+    return true;
+}
+
+void TestFolder::Write(const QString& name, const QByteArray& bytes) const
+{
+    QFile f(File(name));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate)) << name.toStdString();
+    f.write(bytes);
+}
+
+QByteArray TestFolder::Read(const QString& name) const
+{
+    QFile f(File(name));
+    if (!f.open(QIODevice::ReadOnly)) return QByteArray();
+    return f.readAll();
+}
+
+void TestFolder::CopyShipped(const QString& name) const
+{
+    const QString from = QStringLiteral(PARCOLO_DATA_DIR "/") + name;
+    if (QFileInfo(from).isDir()) {
+        QDir().mkpath(File(name));
+        QDirIterator it(from, QDir::Files);
+        while (it.hasNext()) {
+            it.next();
+            QFile::copy(it.filePath(), File(name + u'/' + it.fileName()));
+        }
+        return;
+    }
+    ASSERT_TRUE(QFile::copy(from, File(name))) << from.toStdString();
+}
+
+void TestFolder::SetLanguage(const QString& language) const
+{
+    Write(QStringLiteral("LangSetting.ini"), "[Language]\r\nCurrentLanguage=" + language.toUtf8() + "\r\n");
+}
+
+QByteArray LanguageFile(std::initializer_list<std::pair<const char*, QString>> strings, const QByteArray& extraSections)
+{
+    QStringEncoder ansi("windows-1252");
+    QByteArray out = "[Strings]\r\n";
+    for (const auto& [key, value] : strings) out += QByteArray(key) + "=\"" + QByteArray(ansi.encode(value)) + "\"\r\n";
+    return out + extraSections;
+}

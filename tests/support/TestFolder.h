@@ -1,0 +1,35 @@
+#pragma once
+// A temporary program folder for a test: the lookup reads its files from there, and the cached
+// language name starts empty. Shipped data can be copied in; files can be written byte for byte.
+
+#include <QByteArray>
+#include <QString>
+#include <QTemporaryDir>
+
+class TestFolder {
+public:
+    TestFolder();
+    ~TestFolder();
+
+    QString Path() const { return dir_.path(); }
+    QString File(const QString& name) const { return dir_.filePath(name); }
+
+    void Write(const QString& name, const QByteArray& bytes) const;
+    QByteArray Read(const QString& name) const;
+    // Copies a file or folder of the shipped data ("Italiano.lng", "immagini").
+    void CopyShipped(const QString& name) const;
+    // LangSetting.ini naming the language.
+    void SetLanguage(const QString& language) const;
+
+    // Makes the folder refuse new files, also to root (where the file system allows it).
+    // False when the folder still takes files: the caller should skip its test.
+    bool MakeReadOnly();
+
+private:
+    QTemporaryDir dir_;
+    bool immutable_ = false;
+};
+
+// A language file: "[Strings]" with the entries given as "key", "value" pairs, CR LF, Windows-1252.
+QByteArray LanguageFile(std::initializer_list<std::pair<const char*, QString>> strings,
+                        const QByteArray& extraSections = QByteArray());

@@ -1,0 +1,126 @@
+#include "forms/Controls.h"
+
+#include "forms/Form.h"
+
+#include <QDrag>
+#include <QDragEnterEvent>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace {
+constexpr const char* kDragFormat = "application/x-parcolo-picture";
+}
+
+ImageControl::ImageControl(QWidget* parent) : QWidget(parent) {}
+
+void ImageControl::SetPicture(const QPixmap& picture)
+{
+    picture_ = picture;
+    update();
+}
+
+void ImageControl::SetDraggable(bool draggable, const QPixmap& dragCursor)
+{
+    draggable_ = draggable;
+    dragCursor_ = dragCursor;
+}
+
+void ImageControl::SetDropTarget(bool target) { setAcceptDrops(target); }
+
+void ImageControl::paintEvent(QPaintEvent*)
+{
+    if (picture_.isNull()) return;
+    QPainter p(this);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    p.drawPixmap(rect(), picture_);
+}
+
+void ImageControl::mousePressEvent(QMouseEvent* e)
+{
+    if (e->button() != Qt::LeftButton) return QWidget::mousePressEvent(e);
+    if (draggable_) {
+        StartDrag(e->position().toPoint());
+        return;
+    }
+    pressed_ = true;
+}
+
+void ImageControl::mouseReleaseEvent(QMouseEvent* e)
+{
+    const bool click = pressed_ && e->button() == Qt::LeftButton && rect().contains(e->position().toPoint());
+    pressed_ = false;
+    if (click) emit clicked();
+}
+
+void ImageControl::StartDrag(const QPoint& hotSpot)
+{
+    auto* drag = new QDrag(this);
+    auto* mime = new QMimeData;
+    mime->setData(kDragFormat, objectName().toUtf8());
+    drag->setMimeData(mime);
+    if (!picture_.isNull() && width() > 0 && height() > 0) {
+        // The car itself follows the pointer, a little transparent so the target shows through.
+        QPixmap image(size() * devicePixelRatioF());
+        image.setDevicePixelRatio(devicePixelRatioF());
+        image.fill(Qt::transparent);
+        QPainter p(&image);
+        p.setOpacity(0.7);
+        p.setRenderHint(QPainter::SmoothPixmapTransform);
+        p.drawPixmap(rect(), picture_);
+        p.end();
+        drag->setPixmap(image);
+        drag->setHotSpot(hotSpot);
+    }
+    if (!dragCursor_.isNull()) drag->setDragCursor(dragCursor_, Qt::MoveAction);
+    drag->exec(Qt::MoveAction);
+}
+
+bool ImageControl::AcceptsDropFrom(const QObject* source) const
+{
+    const auto* picture = qobject_cast<const ImageControl*>(source);
+    return picture && picture->IsDraggable() && picture->window() == window();
+}
+
+void ImageControl::dragEnterEvent(QDragEnterEvent* e)
+{
+    if (AcceptsDropFrom(e->source()) && e->mimeData()->hasFormat(kDragFormat)) e->acceptProposedAction();
+}
+
+void ImageControl::dragMoveEvent(QDragMoveEvent* e)
+{
+    if (AcceptsDropFrom(e->source())) e->acceptProposedAction();
+}
+
+void ImageControl::dropEvent(QDropEvent* e)
+{
+    auto* source = qobject_cast<ImageControl*>(e->source());
+    if (!AcceptsDropFrom(source)) return;
+    e->acceptProposedAction();
+    emit dropped(source);
+}
+
+StatusBarControl::StatusBarControl(QWidget* parent, const std::vector<int>& panelWidthsTwips)
+    : QStatusBar(parent)
+{
+    setSizeGripEnabled(false);
+    for (const int width : panelWidthsTwips) {
+        auto* panel = new QLabel(this);
+        panel->setFrameShape(QFrame::StyledPanel);
+        panel->setFrameShadow(QFrame::Sunken);
+        panel->setContentsMargins(4, 0, 4, 0);
+        if (width > 0) {
+            panel->setFixedWidth(qRound(width / kTwipsPerPixel));
+            addWidget(panel);
+        } else {
+            addWidget(panel, 1);
+        }
+        panels_.push_back(panel);
+    }
+}
+
+QLabel* StatusBarControl::Panel(int number) const
+{
+    if (number < 1 || number > PanelCount()) return nullptr;
+    return panels_[size_t(number - 1)];
+}

@@ -1,0 +1,60 @@
+#pragma once
+// The control kinds Qt lacks: a picture that stretches to its size and can be dragged, dropped
+// on and clicked, and a status bar with numbered text panels.
+
+#include <QLabel>
+#include <QPixmap>
+#include <QStatusBar>
+#include <QWidget>
+
+#include <vector>
+
+class ImageControl : public QWidget {
+    Q_OBJECT
+public:
+    explicit ImageControl(QWidget* parent = nullptr);
+
+    void SetPicture(const QPixmap& picture);
+    void ClearPicture() { SetPicture(QPixmap()); }
+    const QPixmap& Picture() const { return picture_; }
+
+    // A drag starts as soon as the mouse button goes down on the picture; the pointer shows
+    // dragCursor while it lasts.
+    void SetDraggable(bool draggable, const QPixmap& dragCursor = QPixmap());
+    bool IsDraggable() const { return draggable_; }
+    // Accepts drops of draggable pictures of the same window.
+    void SetDropTarget(bool target);
+
+signals:
+    void clicked();
+    void dropped(ImageControl* source);
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void dragEnterEvent(QDragEnterEvent* e) override;
+    void dragMoveEvent(QDragMoveEvent* e) override;
+    void dropEvent(QDropEvent* e) override;
+
+private:
+    bool AcceptsDropFrom(const QObject* source) const;
+    void StartDrag(const QPoint& hotSpot);
+
+    QPixmap picture_;
+    QPixmap dragCursor_;
+    bool draggable_ = false;
+    bool pressed_ = false;
+};
+
+class StatusBarControl : public QStatusBar {
+    Q_OBJECT
+public:
+    // Panels are numbered from 1; widths in twips, 0 for one that takes the rest.
+    StatusBarControl(QWidget* parent, const std::vector<int>& panelWidthsTwips);
+    QLabel* Panel(int number) const;
+    int PanelCount() const { return int(panels_.size()); }
+
+private:
+    std::vector<QLabel*> panels_;
+};

@@ -1,0 +1,12 @@
+#pragma once
+// What the windows share of their look: design fonts and the custom mouse pointer.
+
+#include <QCursor>
+#include <QFont>
+
+// A font by its design name; the font system picks the nearest family it has.
+QFont DesignFont(const QString& family, double points, bool bold);
+
+// The pointer the cars, the grid pictures and some buttons show.
+QCursor HandPointer();
+QPixmap HandPointerPixmap();

@@ -1,0 +1,332 @@
+#include "game/GameForm.h"
+
+#include "clues/Clues.h"
+#include "forms/Controls.h"
+#include "forms/Design.h"
+#include "forms/Properties.h"
+#include "language/modLanguageSupport.h"
+#include "forms/MsgBox.h"
+#include "language/MLSTranslateForm.h"
+#include "shell/Instances.h"
+#include "shell/Modulo1.h"
+#include "shell/Rnd.h"
+
+#include <QDir>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace {
+
+constexpr int kMarkerHeight = 495;
+constexpr int kGridWidth = 1215;
+constexpr int kGridHeight = 375;
+constexpr int kButtonWidth = 1665;
+constexpr int kStatusBarHeight = 500;
+
+int Nearest(double v) { return int(std::nearbyint(v)); }
+
+// A count stops at the largest 16-bit value instead of overflowing.
+void CountOne(qint16& count)
+{
+    if (count < std::numeric_limits<qint16>::max()) ++count;
+}
+
+QPushButton* NewButton(const QString& caption)
+{
+    auto* b = new QPushButton(caption);
+    b->setFont(DesignFont(QStringLiteral("Arial"), 14.25, true));
+    return b;
+}
+
+QLabel* NewMarker(const QString& caption)
+{
+    auto* l = new QLabel(caption);
+    l->setTextFormat(Qt::PlainText);
+    l->hide();
+    return l;
+}
+
+}  // namespace
+
+GameForm::GameForm(const GameTable& table)
+    : Form(QString::fromLatin1(table.formName), table.layout.clientWidth, table.layout.clientHeight), table_(table)
+{
+    const GameLayout& L = table.layout;
+    const int n = table.n;
+    setWindowTitle(QString::fromUtf8(table.title));
+
+    for (int i = 0; i < n; ++i) {
+        auto* car = Place(new ImageControl, QStringLiteral("Image1"), i, L.carLeft[size_t(i)], L.carTop,
+                          L.carWidth, L.carHeight);
+        car->SetDraggable(true, HandPointerPixmap());
+        car->SetDropTarget(true);
+        car->setCursor(HandPointer());
+        cars_.push_back(car);
+    }
+    for (int column = 2; column <= n + 1; ++column) {
+        std::vector<ImageControl*> pictures;
+        for (int j = 0; j < n; ++j) {
+            auto* p = Place(new ImageControl, QStringLiteral("Image%1").arg(column), j,
+                            L.gridLeft[size_t(column - 2)], L.gridTop[size_t(j)], kGridWidth, kGridHeight);
+            p->setCursor(HandPointer());
+            p->hide();
+            pictures.push_back(p);
+        }
+        grid_.push_back(pictures);
+    }
+
+    label1_ = Place(new QLabel(QStringLiteral(" ")), QStringLiteral("Label1"), -1, L.label1Left, L.label1Top,
+                    L.label1Width, L.label1Height);
+    label1_->setTextFormat(Qt::PlainText);
+    label1_->setWordWrap(true);
+    label1_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label1_->setMargin(6);
+    label1_->setFont(DesignFont(QStringLiteral("Verdana"), 14.25, false));
+    label1_->setAutoFillBackground(true);
+    QPalette white = label1_->palette();
+    white.setColor(QPalette::Window, Qt::white);
+    white.setColor(QPalette::WindowText, Qt::black);
+    label1_->setPalette(white);
+
+    for (int k = 0; k < n; ++k)
+        label2_.push_back(Place(NewMarker(QStringLiteral("Label2")), QStringLiteral("Label2"), k,
+                                L.carLeft[size_t(k)], L.label2Top, L.carWidth, kMarkerHeight));
+    for (int k = 0; k < n; ++k)
+        label3_.push_back(Place(NewMarker(QStringLiteral("Label3")), QStringLiteral("Label3"), k,
+                                L.carLeft[size_t(n - 1 - k)], L.label3Top, L.carWidth, kMarkerHeight));
+
+    command1_ = Place(NewButton(QStringLiteral("Possibilità")), QStringLiteral("Command1"), -1, L.command1Left,
+                      L.command1Top, kButtonWidth, 870);
+    command1_->setCursor(HandPointer());
+    conferma_ = Place(NewButton(QStringLiteral("Conferma")), QStringLiteral("BottoneConferma"), -1, L.confermaLeft,
+                      L.confermaTop, kButtonWidth, 870);
+    conferma_->setCursor(HandPointer());
+    avanti_ = Place(NewButton(QStringLiteral("avanti")), QStringLiteral("BottoneAvanti"), -1, L.avantiLeft,
+                    L.avantiTop, kButtonWidth, 855);
+    avanti_->setEnabled(false);
+
+    statusBar_ = Add(new StatusBarControl(this, {5292, 5292, 0}), QStringLiteral("StatusBar1"));
+    statusBar_->Panel(1)->setText(QStringLiteral("Esatti"));
+    statusBar_->Panel(2)->setText(QStringLiteral("Errati"));
+    statusBar_->Panel(3)->setTextFormat(Qt::RichText);
+    statusBar_->Panel(3)->setText(QStringLiteral("<img src=\":/avanti.png\" height=\"16\"> Avanti"));
+    setStatusBar(statusBar_);
+
+    menuAzzera_ = Add(menuBar()->addAction(QStringLiteral("Azzera conteggio") + QString(10, u' ')),
+                      QStringLiteral("MenuAzzera"));
+    mnuEsci_ = Add(menuBar()->addAction(QStringLiteral("Esci")), QStringLiteral("mnuEsci"));
+
+    for (int i = 0; i < n; ++i)
+        connect(cars_[size_t(i)], &ImageControl::dropped, this, [this, i](ImageControl* source) { Image1_DragDrop(i, source); });
+    for (int column = 2; column <= n + 1; ++column)
+        for (int j = 0; j < n; ++j)
+            connect(Grid(column, j), &ImageControl::clicked, this, [this, column, j] { Image_Click(column, j); });
+    connect(command1_, &QPushButton::clicked, this, &GameForm::Command1_Click);
+    connect(conferma_, &QPushButton::clicked, this, &GameForm::BottoneConferma_Click);
+    connect(avanti_, &QPushButton::clicked, this, &GameForm::BottoneAvanti_Click);
+    connect(menuAzzera_, &QAction::triggered, this, &GameForm::MenuAzzera_Click);
+    connect(mnuEsci_, &QAction::triggered, this, &GameForm::mnuEsci_Click);
+}
+
+QString GameForm::ColourKey(int colour) const { return clues::KeyName(table_.firstColourKey + colour - 1); }
+
+void GameForm::Form_Load()
+{
+    MLSTranslateForm(this);
+    BindResizer(this);
+    NumEsatti = 0;
+    NumErrati = 0;
+    ShowCounts();
+}
+
+void GameForm::Form_Activate()
+{
+    FillScreen();
+    statusBar_->setFixedHeight(qRound(kStatusBarHeight / kTwipsPerPixel));
+    PaintBands(Bands({table_.bandStart, table_.bandFalls}));
+    XPrimoPosto = Nearest(Left(Image1(0)));
+    DistanzaPosti = Nearest(Left(Image1(1)) - Left(Image1(0)));
+    LeggiColoriAuto();
+    NuovoTurno();
+}
+
+void GameForm::Form_Resize()
+{
+    // The resizer puts every control back on its design place, scaled. The player's row must
+    // survive that: remember the slot of every car, and put the cars back on those slots of the
+    // scaled row, whose coordinates the slot markers Label2 now give.
+    std::array<int, 5> slotOf{};
+    if (turnStarted_ && DistanzaPosti != 0) {
+        for (int i = 0; i < N(); ++i)
+            slotOf[size_t(i)] = qBound(0, Nearest((Left(Image1(i)) - XPrimoPosto) / DistanzaPosti), N() - 1);
+    }
+    ResizeForm(this);
+    if (!turnStarted_ || DistanzaPosti == 0 || IsMinimised()) return;
+    XPrimoPosto = Nearest(Left(Label2(0)));
+    DistanzaPosti = Nearest(Left(Label2(1)) - Left(Label2(0)));
+    for (int k = 0; k < N(); ++k) {
+        SetLeft(Label2(k), SlotX(k));
+        SetLeft(Label3(N() - 1 - k), SlotX(k));
+    }
+    for (int i = 0; i < N(); ++i) SetLeft(Image1(i), SlotX(slotOf[size_t(i)]));
+}
+
+void GameForm::LeggiColoriAuto()
+{
+    for (int c = 1; c <= 10; ++c) NomeColore[size_t(c)] = MLSGetString(ColourKey(c));
+}
+
+void GameForm::NuovoTurno()
+{
+    Caso = qint16(RndInt(2));
+    DaSinistra = Caso == 0;
+    for (int i = 0; i < N(); ++i) {
+        Image1(i)->ClearPicture();
+        for (int column = 2; column <= N() + 1; ++column) Grid(column, i)->ClearPicture();
+        SetTag(Grid(2, i), QString());
+        for (int column = 2; column <= N() + 1; ++column) Grid(column, i)->hide();
+    }
+    ScombiccheraPosti();
+    turnStarted_ = true;
+    ColoreAuto[0] = qint16(RndInt(10) + 1);
+    for (int i = 1; i < N(); ++i) {
+        bool repeated = true;
+        while (repeated) {
+            ColoreAuto[size_t(i)] = qint16(RndInt(10) + 1);
+            repeated = std::find(ColoreAuto.begin(), ColoreAuto.begin() + i, ColoreAuto[size_t(i)]) !=
+                       ColoreAuto.begin() + i;
+        }
+    }
+    CaricaImmagini();
+    GeneraFrase();
+    conferma_->setEnabled(true);
+}
+
+void GameForm::ScombiccheraPosti()
+{
+    // Linear probing from a random car to the next one not yet placed. Placement is tracked
+    // apart from the coordinates, so a row squeezed to coordinate 0 cannot make the probe spin.
+    std::array<bool, 5> placed{};
+    for (int i = 0; i < N(); ++i) SetLeft(Image1(i), 0);
+    for (int k = 0; k < N(); ++k) {
+        int r = RndInt(N());
+        while (placed[size_t(r)]) {
+            r = r + 1;
+            if (r == N()) r = 0;
+        }
+        placed[size_t(r)] = true;
+        SetLeft(Image1(r), SlotX(k));
+        SetLeft(Label2(k), Left(Image1(r)));
+        SetLeft(Label3(N() - 1 - k), Left(Image1(r)));
+    }
+}
+
+void GameForm::CaricaImmagini()
+{
+    const QString folder = InProgramFolder(QStringLiteral("immagini")) + QDir::separator();
+    for (int i = 0; i < N(); ++i) {
+        const QString file = folder + QString::number(ColoreAuto[size_t(i)]) +
+                             (DaSinistra ? QStringLiteral("s") : QStringLiteral("d")) + QStringLiteral(".gif");
+        Image1(i)->SetPicture(QPixmap(file));  // a missing picture leaves the car empty
+    }
+}
+
+void GameForm::GeneraFrase()
+{
+    const std::vector<clues::Pattern>& patterns = clues::PatternsFor(N());
+    if (patterns.empty()) return;
+    Caso = qint16(RndInt(int(patterns.size())));
+    const clues::Sources sources{
+        [this](int car) { return NomeColore[size_t(ColoreAuto[size_t(car)])]; },
+        [](int entry) { return Parole[size_t(entry)]; },
+        [](const QString& key) { return MLSGetString(key); },
+    };
+    SetCaption(label1_, clues::Assemble(patterns[size_t(Caso)], sources));
+}
+
+void GameForm::Image1_DragDrop(int Index, QObject* Source)
+{
+    const int t = Nearest(Left(Image1(Index)));
+    SetLeft(Image1(Index), Left(Source));
+    SetLeft(Source, t);
+}
+
+void GameForm::Image_Click(int column, int Index) { Grid(column, Index)->hide(); }
+
+QString GameForm::RowMarker() const
+{
+    const QString marker = table_.rowMarkerKey ? MLSGetString(QString::fromLatin1(table_.rowMarkerKey)) : QString();
+    return marker.isEmpty() ? QString::fromLatin1(kFixedRowMarker) : marker;
+}
+
+void GameForm::Command1_Click()
+{
+    const int n = N();
+    for (int j = 0; j < n; ++j) {
+        for (int column = 2; column <= n + 1; ++column) Grid(column, j)->ClearPicture();
+        SetTag(Grid(2, j), QString());
+    }
+    const QString marker = RowMarker();
+    for (int k = 0; k < n; ++k) {
+        do {
+            Caso = qint16(RndInt(n));
+        } while (!Tag(Grid(2, Caso)).isEmpty());
+        SetTag(Grid(2, Caso), marker);
+        for (int column = 2; column <= n + 1; ++column) Grid(column, Caso)->SetPicture(Image1(k)->Picture());
+    }
+    for (int j = 0; j < n; ++j)
+        for (int column = 2; column <= n + 1; ++column) Grid(column, j)->show();
+}
+
+void GameForm::BottoneConferma_Click()
+{
+    bool ok = true;
+    for (int i = 0; i < N(); ++i) {
+        const QLabel* marker = DaSinistra ? Label2(i) : Label3(i);
+        if (Left(Image1(i)) != Left(marker)) ok = false;
+    }
+    if (ok) {
+        CountOne(NumEsatti);
+        ShowCounts();
+        SuonoEsatto();
+        conferma_->setEnabled(false);
+        avanti_->setEnabled(true);
+    } else {
+        CountOne(NumErrati);
+        ShowCounts();
+        SuonoErrato();
+    }
+}
+
+void GameForm::BottoneAvanti_Click()
+{
+    avanti_->setEnabled(false);
+    NuovoTurno();
+}
+
+void GameForm::MenuAzzera_Click()
+{
+    NumEsatti = 0;
+    NumErrati = 0;
+    ShowCounts();
+}
+
+void GameForm::mnuEsci_Click()
+{
+    if (MsgBox(MLSGetString(QString::fromLatin1(table_.leavingKey)), MsgButtons::YesNo, MsgIcon::Question,
+               QStringLiteral("Parcolo")) != MsgResult::Yes)
+        return;
+    FormMenu.Show();
+    Unload();
+}
+
+void GameForm::ShowCounts()
+{
+    statusBar_->Panel(1)->setText(Parole[0] + QString::number(NumEsatti));
+    statusBar_->Panel(2)->setText(Parole[1] + QString::number(NumErrati));
+}

@@ -1,0 +1,96 @@
+#pragma once
+// The game window, one design for three, four and five cars (FormAuto3, FormAuto4, FormAuto5).
+//
+// Car i (picture Image1(i)) has the colour ColoreAuto(i) and belongs at position i of the hidden
+// order. A car's slot is nothing but its horizontal coordinate: slot k lies at
+// XPrimoPosto + k * DistanzaPosti. When DaSinistra is True position p is slot p, otherwise slot
+// N-1-p. The invisible markers Label2(k) and Label3(N-1-k) stand on slot k.
+
+#include "forms/Form.h"
+#include "game/GameTable.h"
+
+#include <QString>
+
+#include <array>
+#include <vector>
+
+class ImageControl;
+class QAction;
+class QLabel;
+class QPushButton;
+class StatusBarControl;
+
+class GameForm : public Form {
+    Q_OBJECT
+public:
+    explicit GameForm(const GameTable& table);
+
+    const GameTable& Table() const { return table_; }
+    int N() const { return table_.n; }
+
+    void Form_Load() override;
+    void Form_Activate() override;
+    void Form_Resize() override;
+
+    void NuovoTurno();
+    void LeggiColoriAuto();
+    void ScombiccheraPosti();
+    void CaricaImmagini();
+    void GeneraFrase();
+
+    // Play.
+    // A car (Source) dropped on car Index: the two change places.
+    void Image1_DragDrop(int Index, QObject* Source);
+    // Image2_Click .. Image6_Click: one handler for every grid column; hides the clicked picture.
+    void Image_Click(int column, int Index);
+    void Command1_Click();          // "Possibilità": fill the grid afresh and show it
+    void BottoneConferma_Click();   // judge the row
+    void BottoneAvanti_Click();     // next turn
+    void MenuAzzera_Click();        // counts to zero
+    void mnuEsci_Click();           // ask, then back to the menu
+
+    // The turn's state.
+    std::array<qint16, 5> ColoreAuto{};
+    std::array<QString, 11> NomeColore;
+    bool DaSinistra = true;
+    int XPrimoPosto = 0;
+    int DistanzaPosti = 0;
+
+    // Controls.
+    ImageControl* Image1(int i) const { return cars_[size_t(i)]; }
+    // Picture j of grid column K (K = 2 .. N+1).
+    ImageControl* Grid(int column, int j) const { return grid_[size_t(column - 2)][size_t(j)]; }
+    QLabel* Label1() const { return label1_; }
+    QLabel* Label2(int k) const { return label2_[size_t(k)]; }
+    QLabel* Label3(int k) const { return label3_[size_t(k)]; }
+    QPushButton* Command1() const { return command1_; }
+    QPushButton* BottoneConferma() const { return conferma_; }
+    QPushButton* BottoneAvanti() const { return avanti_; }
+    StatusBarControl* StatusBar1() const { return statusBar_; }
+    QAction* MenuAzzera() const { return menuAzzera_; }
+    QAction* mnuEsci() const { return mnuEsci_; }
+
+    // The slot coordinate of slot k.
+    int SlotX(int k) const { return XPrimoPosto + k * DistanzaPosti; }
+
+private:
+    // Panel 1: the word of key "0002" and the right answers; panel 2: key "0003" and the wrong ones.
+    void ShowCounts();
+    QString ColourKey(int colour) const;
+    // The text that marks a grid row as filled; never empty, or one car could fill two rows.
+    QString RowMarker() const;
+
+    const GameTable& table_;
+    std::vector<ImageControl*> cars_;
+    std::vector<std::vector<ImageControl*>> grid_;
+    QLabel* label1_ = nullptr;
+    std::vector<QLabel*> label2_;
+    std::vector<QLabel*> label3_;
+    QPushButton* command1_ = nullptr;
+    QPushButton* conferma_ = nullptr;
+    QPushButton* avanti_ = nullptr;
+    StatusBarControl* statusBar_ = nullptr;
+    QAction* menuAzzera_ = nullptr;
+    QAction* mnuEsci_ = nullptr;
+    bool turnStarted_ = false;
+};

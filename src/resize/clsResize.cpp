@@ -1,0 +1,78 @@
+#include "resize/clsResize.h"
+
+#include "forms/Form.h"
+#include "forms/Properties.h"
+
+#include <cmath>
+
+namespace {
+// Whole twips, to the nearest, halves to even.
+qint32 Whole(double v) { return qint32(std::nearbyint(v)); }
+}  // namespace
+
+clsResize::ScaleFlags clsResize::FlagsFromTag(const QString& tag)
+{
+    const QString t = tag.toUpper();
+    if (!t.startsWith(u'@')) return {true, true, true, true};
+    return {t.contains(u'L'), t.contains(u'T'), t.contains(u'W'), t.contains(u'H')};
+}
+
+void clsResize::Initialise()
+{
+    Form* form = SourceForm();
+    if (!form) return;
+    RecordedWidth = Whole(form->ScaleWidth());
+    RecordedHeight = Whole(form->ScaleHeight());
+    ControlList.clear();
+    for (QObject* c : form->Controls()) {
+        ControlGeometry g;
+        g.control = c;
+        if (const auto v = GetCoordinate(c, Coordinate::Left)) g.first = Whole(*v);
+        if (const auto v = GetCoordinate(c, Coordinate::Top)) g.second = Whole(*v);
+        if (const auto v = GetCoordinate(c, Coordinate::Width)) g.third = Whole(*v);
+        if (const auto v = GetCoordinate(c, Coordinate::Height)) g.fourth = Whole(*v);
+        ControlList.push_back(g);
+    }
+    FirstTime = false;
+}
+
+void clsResize::SizeFormToScreen(quint8 percent)
+{
+    Form* form = SourceForm();
+    if (!form) return;
+    if (FirstTime) Initialise();
+    const double screenHeight = ScreenHeightTwips();
+    const double screenWidth = ScreenWidthTwips();
+    const double h = std::floor(percent / 100.0 * screenHeight);
+    const double w = std::floor(percent / 100.0 * screenWidth);
+    form->SetFormTop((screenHeight - h) / 2);
+    form->SetFormLeft((screenWidth - w) / 2);
+    form->SetFormHeight(h);
+    form->SetFormWidth(w);
+    ResizeControls();
+}
+
+void clsResize::ResizeControls()
+{
+    Form* form = SourceForm();
+    if (!form || form->Controls().isEmpty() || form->IsMinimised()) return;
+    if (FirstTime) {
+        Initialise();
+        return;
+    }
+    if (RecordedWidth <= 0 || RecordedHeight <= 0) return;
+    // Drawing waits until every control has moved: one repaint, not one per control.
+    form->setUpdatesEnabled(false);
+    const double factorY = form->ScaleHeight() / RecordedHeight;
+    const double factorX = form->ScaleWidth() / RecordedWidth;
+    for (const ControlGeometry& g : ControlList) {
+        QObject* c = g.control.data();
+        if (!c || !GetCoordinate(c, Coordinate::Left)) continue;  // gone, or nothing to place
+        const ScaleFlags f = FlagsFromTag(Tag(c));
+        if (f.left) SetCoordinate(c, Coordinate::Left, g.first * factorX);
+        if (f.top) SetCoordinate(c, Coordinate::Top, g.second * factorY);
+        if (f.width) SetCoordinate(c, Coordinate::Width, g.third * factorX);
+        if (f.height) SetCoordinate(c, Coordinate::Height, g.fourth * factorY);
+    }
+    form->setUpdatesEnabled(true);
+}

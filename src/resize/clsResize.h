@@ -1,0 +1,55 @@
+#pragma once
+// Keeps a window's layout in proportion to its size.
+//
+// The first time it is needed the object records the window's client size and the rectangle
+// of every control (the reference layout). Afterwards every resize places each control at its
+// recorded rectangle times the ratio of the current to the recorded client size, so repeated
+// resizing never accumulates rounding. Fonts are never scaled.
+//
+// A control's Tag chooses what is scaled: a tag starting with "@" scales only the values whose
+// letters it holds, in any order and case (L = Left, T = Top, W = Width, H = Height; "@" alone
+// keeps the control where it was placed last). Any other tag, empty included, scales all four.
+// Controls without a rectangle (menus, menu items, the status bar) are skipped silently.
+
+#include <QPointer>
+#include <QString>
+
+#include <vector>
+
+class Form;
+
+class clsResize {
+public:
+    Form* SourceForm() const { return sourceForm_.data(); }
+    void SetSourceForm(Form* form) { sourceForm_ = form; }
+
+    // Takes the current layout as the new reference layout.
+    void ReInitialise() { Initialise(); }
+
+    // Centres the window at percent % of the screen size and scales its controls.
+    void SizeFormToScreen(quint8 percent);
+
+    void ResizeControls();
+
+    struct ScaleFlags {
+        bool left, top, width, height;
+    };
+    static ScaleFlags FlagsFromTag(const QString& tag);
+
+private:
+    struct ControlGeometry {
+        QPointer<QObject> control;
+        qint32 first = 0;   // Left
+        qint32 second = 0;  // Top
+        qint32 third = 0;   // Width
+        qint32 fourth = 0;  // Height
+    };
+
+    void Initialise();
+
+    QPointer<Form> sourceForm_;
+    qint32 RecordedWidth = 0;
+    qint32 RecordedHeight = 0;
+    std::vector<ControlGeometry> ControlList;
+    bool FirstTime = true;
+};

@@ -1,0 +1,60 @@
+#pragma once
+// The main menu: a game window for three, four or five cars, sounds on and off, quit; the menu
+// bar opens the information box and the manual and chooses the language.
+
+#include "forms/Form.h"
+
+#include <vector>
+
+class QAction;
+class QCheckBox;
+class QMenu;
+class QPushButton;
+
+class FormMenuWindow : public Form {
+    Q_OBJECT
+public:
+    FormMenuWindow();
+
+    void Form_Load() override;
+    void Form_Activate() override;
+    void Form_Resize() override;
+    void Check1_Click();
+    void Command1_Click();
+    void Command2_Click();
+    void Command3_Click();
+    void Command4_Click();
+
+    // The language menu: one item per language file beside the program, the current one
+    // checked; picking one switches every loaded window at once and stores the choice.
+    void MLSFillMenuLanguages();
+    void mnuLanguage_Click(int Index);
+
+    QPushButton* Command1() const { return command1_; }
+    QPushButton* Command2() const { return command2_; }
+    QPushButton* Command3() const { return command3_; }
+    QPushButton* Command4() const { return command4_; }
+    QCheckBox* Check1() const { return check1_; }
+    QMenu* Mnuinfo() const { return mnuinfo_; }
+    QAction* mnudoc() const { return mnudoc_; }
+    QAction* mnuabout() const { return mnuabout_; }
+    QMenu* mnuLanguages() const { return mnuLanguages_; }
+    // Element k of the language item array; nullptr past its end.
+    QAction* mnuLanguage(int k) const;
+    int mnuLanguageCount() const { return int(mnuLanguage_.size()); }
+
+private:
+    void OpenGame(DefaultForm& game);
+    QAction* NewLanguageItem(const QString& caption, int index);
+
+    QPushButton* command4_;
+    QPushButton* command2_;
+    QPushButton* command3_;
+    QCheckBox* check1_;
+    QPushButton* command1_;
+    QMenu* mnuinfo_;
+    QAction* mnudoc_;
+    QAction* mnuabout_;
+    QMenu* mnuLanguages_;
+    std::vector<QAction*> mnuLanguage_;
+};

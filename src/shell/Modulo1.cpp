@@ -1,0 +1,143 @@
+#include "shell/Modulo1.h"
+
+#include "forms/Form.h"
+#include "forms/MsgBox.h"
+#include "language/modLanguageSupport.h"
+#include "shell/Instances.h"
+#include "shell/Rnd.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QHash>
+#include <QLockFile>
+#include <QPointer>
+#include <QSoundEffect>
+#include <QStandardPaths>
+#include <QUrl>
+
+bool SuoniAttivi = true;
+std::array<QString, 28> Parole;
+qint16 NumEsatti = 0;
+qint16 NumErrati = 0;
+qint16 Caso = 0;
+std::shared_ptr<clsResize> Ridimensionatore;
+
+namespace {
+
+std::function<void(const QString&)>& Player()
+{
+    static std::function<void(const QString&)> player;
+    return player;
+}
+
+// One effect per file, kept for the run; starting one stops the one still playing.
+void PlayWithQt(const QString& file)
+{
+    static QHash<QString, QPointer<QSoundEffect>> effects;
+    static QPointer<QSoundEffect> playing;
+    if (!QFile::exists(file)) return;  // a missing sound is silence
+    QPointer<QSoundEffect>& effect = effects[file];
+    if (!effect) {
+        effect = new QSoundEffect(QCoreApplication::instance());
+        effect->setSource(QUrl::fromLocalFile(file));
+    }
+    if (playing) playing->stop();
+    playing = effect;
+    effect->play();
+}
+
+void Play(const QString& file)
+{
+    if (Player()) return Player()(file);
+    PlayWithQt(file);
+}
+
+QString SoundFile(const QString& name)
+{
+    return InProgramFolder(QStringLiteral("suoni") + QDir::separator() + name);
+}
+
+// A copy that was killed leaves its lock file behind; QLockFile sees that its process is gone.
+bool AnotherCopyRuns()
+{
+    static std::unique_ptr<QLockFile> lock;
+    auto candidate = std::make_unique<QLockFile>(InstanceLockPath());
+    candidate->setStaleLockTime(0);
+    if (candidate->tryLock(0)) {
+        lock = std::move(candidate);
+        return false;
+    }
+    // Only a lock held by a live copy refuses the start; a folder we cannot write does not.
+    return candidate->error() == QLockFile::LockFailedError;
+}
+
+}  // namespace
+
+QString InstanceLockPath()
+{
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (folder.isEmpty()) folder = QDir::tempPath();
+    return folder + QStringLiteral("/parcolo.lock");
+}
+
+void SetSoundPlayer(std::function<void(const QString& file)> player) { Player() = std::move(player); }
+
+void LoadParole()
+{
+    Parole[0] = MLSGetString(QStringLiteral("0002")) + u' ';
+    Parole[1] = MLSGetString(QStringLiteral("0003")) + u' ';
+    for (int i = 2; i < 28; ++i) Parole[size_t(i)] = MLSGetString(QStringLiteral("%1").arg(i + 2, 4, 10, QChar(u'0')));
+}
+
+bool Main()
+{
+    if (AnotherCopyRuns()) {
+        MsgBox(MLSGetString(QStringLiteral("0001")), MsgButtons::Ok, MsgIcon::Critical, QStringLiteral("Error"));
+        return false;
+    }
+    SuoniAttivi = true;
+    LoadParole();
+    Randomize();
+    FormAvvio.Show();
+    return true;
+}
+
+void BindResizer(Form* form)
+{
+    Ridimensionatore = std::make_shared<clsResize>();
+    Ridimensionatore->SetSourceForm(form);
+    form->KeepResizer(Ridimensionatore);
+    Ridimensionatore->SizeFormToScreen(75);
+}
+
+void ResizeForm(Form* form)
+{
+    if (Ridimensionatore && Ridimensionatore->SourceForm()) {
+        Ridimensionatore->ResizeControls();
+    } else if (clsResize* own = form->OwnResizer()) {
+        own->ResizeControls();
+    }
+}
+
+void SuonoEsatto()
+{
+    if (!SuoniAttivi) return;
+    const int n = RndInt(4) + 1;
+    Play(SoundFile(QStringLiteral("si%1.wav").arg(n)));
+}
+
+void SuonoErrato()
+{
+    if (!SuoniAttivi) return;
+    Play(SoundFile(QStringLiteral("no.wav")));
+}
+
+void ChiediUscita()
+{
+    if (MsgBox(MLSGetString(QStringLiteral("0030")), MsgButtons::YesNo, MsgIcon::Question,
+               QStringLiteral("Parcolo")) != MsgResult::Yes)
+        return;
+    Ridimensionatore.reset();
+    EndProgram(true);
+}

@@ -1,0 +1,47 @@
+#pragma once
+// Start-up and the state the windows share: sounds, the clue words, the counts of right and
+// wrong answers, the last random draw and the shared screen-fitting object.
+
+#include "resize/clsResize.h"
+
+class Form;
+
+#include <QString>
+
+#include <array>
+#include <functional>
+#include <memory>
+
+extern bool SuoniAttivi;                    // sounds on; True at every start, never stored
+extern std::array<QString, 28> Parole;      // texts of keys "0002".."0029", read once at start-up
+extern qint16 NumEsatti;                    // right answers
+extern qint16 NumErrati;                    // wrong answers
+extern qint16 Caso;                         // the last random draw of a game window
+extern std::shared_ptr<clsResize> Ridimensionatore;  // serves the window loaded last
+
+// The program's start. False when another copy runs (after telling so): nothing was shown.
+bool Main();
+
+// Entries 0 and 1 (the status bar words) get one blank added; the others stay as read.
+void LoadParole();
+
+// A random one of the four right-answer sounds; the wrong-answer sound. Nothing when sounds are
+// off: then no file is touched and no random number drawn.
+void SuonoEsatto();
+void SuonoErrato();
+
+// Asks whether to quit; Yes ends the program at once.
+void ChiediUscita();
+
+// Every window's Form_Load: a new resizer bound to the window becomes Ridimensionatore, and the
+// window is sized to 75 % of the screen.
+void BindResizer(Form* form);
+// Every window's Form_Resize: the shared resizer rescales its window. When the window it served
+// is gone (the menu after the information box closed), the resized window's own resizer serves.
+void ResizeForm(Form* form);
+
+// The file the second-copy test locks.
+QString InstanceLockPath();
+
+// Tests listen to the sounds instead of an audio device; an empty function restores it.
+void SetSoundPlayer(std::function<void(const QString& file)> player);

@@ -1,0 +1,172 @@
+// The game window and its turn: set-up, shuffle, colours, pictures, counts.
+
+#include "forms/Controls.h"
+#include "forms/Properties.h"
+#include "game/GameForm.h"
+#include "shell/FormMenu.h"
+#include "shell/Instances.h"
+#include "shell/Modulo1.h"
+#include "support/AppFixture.h"
+
+#include <QDir>
+#include <QLabel>
+#include <QPushButton>
+
+#include <algorithm>
+#include <set>
+
+namespace {
+
+DefaultForm& Window(int n) { return n == 3 ? FormAuto3 : n == 4 ? FormAuto4 : FormAuto5; }
+
+class GameTurnTest : public AppTest {
+protected:
+    // Opens the game window for n cars from the menu, as the player does.
+    GameForm* Open(int n)
+    {
+        FormMenu.Show();
+        auto* menu = FormMenu.As<FormMenuWindow>();
+        if (n == 3) menu->Command4_Click();
+        if (n == 4) menu->Command2_Click();
+        if (n == 5) menu->Command3_Click();
+        return Window(n).As<GameForm>();
+    }
+
+    QImage PictureFile(int colour, bool fromLeft) const
+    {
+        return QImage(folder_->File(QStringLiteral("immagini/%1%2.gif").arg(colour).arg(fromLeft ? 's' : 'd')));
+    }
+
+    // Every invariant a fresh turn must hold.
+    void ExpectSoundTurn(GameForm* g)
+    {
+        const int n = g->N();
+        std::set<int> colours;
+        for (int i = 0; i < n; ++i) {
+            EXPECT_GE(g->ColoreAuto[size_t(i)], 1);
+            EXPECT_LE(g->ColoreAuto[size_t(i)], 10);
+            colours.insert(g->ColoreAuto[size_t(i)]);
+            EXPECT_EQ(g->Image1(i)->Picture().toImage(), PictureFile(g->ColoreAuto[size_t(i)], g->DaSinistra)) << i;
+        }
+        EXPECT_EQ(int(colours.size()), n) << "colours repeat";
+        std::multiset<int> lefts;
+        for (int i = 0; i < n; ++i) lefts.insert(int(Left(g->Image1(i))));
+        std::multiset<int> slotXs;
+        for (int k = 0; k < n; ++k) slotXs.insert(g->SlotX(k));
+        EXPECT_EQ(lefts, slotXs) << "every slot holds exactly one car";
+        for (int k = 0; k < n; ++k) {
+            EXPECT_EQ(Left(g->Label2(k)), g->SlotX(k));
+            EXPECT_EQ(Left(g->Label3(n - 1 - k)), g->SlotX(k));
+        }
+        for (int column = 2; column <= n + 1; ++column)
+            for (int j = 0; j < n; ++j) {
+                EXPECT_TRUE(g->Grid(column, j)->isHidden());
+                EXPECT_TRUE(g->Grid(column, j)->Picture().isNull());
+            }
+        for (int j = 0; j < n; ++j) EXPECT_EQ(Tag(g->Grid(2, j)), "");
+        EXPECT_TRUE(g->BottoneConferma()->isEnabled());
+    }
+};
+
+}  // namespace
+
+TEST_F(GameTurnTest, EveryTurnOfEveryWindowIsSound)
+{
+    for (const int n : {3, 4, 5}) {
+        GameForm* g = Open(n);
+        ASSERT_NE(g, nullptr);
+        EXPECT_FALSE(FormMenu.IsLoaded());
+        EXPECT_GT(g->DistanzaPosti, 0);
+        EXPECT_GT(g->XPrimoPosto, 0);
+        for (int turn = 0; turn < 60; ++turn) {
+            if (turn) g->NuovoTurno();
+            ExpectSoundTurn(g);
+        }
+        Window(n).Unload();
+        ProcessDeletes();
+    }
+}
+
+TEST_F(GameTurnTest, DrawsComeInTheirOrder)
+{
+    // Direction, three shuffle draws, colours with repeats drawn again, then the pattern.
+    Script({Pick(1, 2),                                    // counted from the right
+            Pick(2, 3), Pick(2, 3), Pick(2, 3),            // car 2, then probing: car 0, car 1
+            Pick(6, 10), Pick(6, 10), Pick(3, 10),         // colours 7, (7 again), 4
+            Pick(3, 10), Pick(6, 10), Pick(8, 10),         // (4), (7), 9
+            Pick(20, 21)});
+    GameForm* g = Open(3);
+    EXPECT_FALSE(g->DaSinistra);
+    EXPECT_EQ(Left(g->Image1(2)), g->SlotX(0));
+    EXPECT_EQ(Left(g->Image1(0)), g->SlotX(1));
+    EXPECT_EQ(Left(g->Image1(1)), g->SlotX(2));
+    EXPECT_EQ(g->ColoreAuto[0], 7);
+    EXPECT_EQ(g->ColoreAuto[1], 4);
+    EXPECT_EQ(g->ColoreAuto[2], 9);
+    EXPECT_EQ(Caso, 20);
+    EXPECT_EQ(g->Image1(0)->Picture().toImage(), PictureFile(7, false));
+}
+
+TEST_F(GameTurnTest, SlotsComeFromTheScaledLayout)
+{
+    GameForm* g = Open(4);
+    const GameLayout& L = g->Table().layout;
+    const double factor = g->ScaleWidth() / L.clientWidth;
+    EXPECT_NEAR(g->XPrimoPosto, L.carLeft[0] * factor, 1.0);
+    EXPECT_NEAR(g->DistanzaPosti, (L.carLeft[1] - L.carLeft[0]) * factor, 1.0);
+    EXPECT_EQ(g->StatusBar1()->height(), qRound(500 / 15.0));
+    EXPECT_EQ(g->frameGeometry().width(), 1280);  // the outer width is the screen's
+    EXPECT_EQ(g->frameGeometry().height(), 800);
+}
+
+TEST_F(GameTurnTest, PanelsOfAFreshWindowShowTheWordsAndZero)
+{
+    NumEsatti = 7;
+    NumErrati = 3;
+    GameForm* g = Open(5);
+    EXPECT_EQ(g->StatusBar1()->Panel(1)->text(), "Esatti 0");
+    EXPECT_EQ(g->StatusBar1()->Panel(2)->text(), "Errati 0");
+    EXPECT_EQ(NumEsatti, 0);
+    EXPECT_EQ(NumErrati, 0);
+}
+
+TEST_F(GameTurnTest, ColourNamesComeFromTheWindowsOwnKeys)
+{
+    folder_->Write(QStringLiteral("Italiano.lng"),
+                   LanguageFile({{"0032", QStringLiteral("cinque-1")}, {"0041", QStringLiteral("cinque-10")},
+                                 {"0145", QStringLiteral("tre-1")}, {"0154", QStringLiteral("tre-10")},
+                                 {"0173", QStringLiteral("quattro-1")}, {"0182", QStringLiteral("quattro-10")}}));
+    const char* first[] = {"tre-1", "quattro-1", "cinque-1"};
+    const char* last[] = {"tre-10", "quattro-10", "cinque-10"};
+    for (const int n : {3, 4, 5}) {
+        GameForm* g = Open(n);
+        EXPECT_EQ(g->NomeColore[1], first[n - 3]);
+        EXPECT_EQ(g->NomeColore[10], last[n - 3]);
+        EXPECT_EQ(g->NomeColore[0], "");
+        Window(n).Unload();
+        ProcessDeletes();
+    }
+}
+
+TEST_F(GameTurnTest, BackgroundsRunFromTheirTopToTheirBottomColour)
+{
+    const QRgb top[] = {qRgb(255, 255, 255), qRgb(255, 255, 255), qRgb(255, 255, 0)};
+    const QRgb bottom[] = {qRgb(0, 255, 0), qRgb(0, 0, 255), qRgb(0, 0, 0)};
+    for (const int n : {3, 4, 5}) {
+        GameForm* g = Open(n);
+        ASSERT_TRUE(g->PaintedBands());
+        EXPECT_EQ(g->PaintedBands()->front(), top[n - 3]);
+        EXPECT_EQ(g->PaintedBands()->back(), bottom[n - 3]);
+        Window(n).Unload();
+        ProcessDeletes();
+    }
+}
+
+TEST_F(GameTurnTest, MissingPicturesLeaveTheCarsEmpty)
+{
+    QDir(folder_->File(QStringLiteral("immagini"))).removeRecursively();
+    GameForm* g = Open(5);
+    for (int i = 0; i < 5; ++i) EXPECT_TRUE(g->Image1(i)->Picture().isNull());
+    g->NuovoTurno();
+    EXPECT_TRUE(g->BottoneConferma()->isEnabled());
+}

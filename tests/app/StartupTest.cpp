@@ -1,0 +1,192 @@
+// Start-up, the second-copy refusal, the shared state, the sounds and the exit question.
+
+#include "forms/Form.h"
+#include "shell/FormAvvio.h"
+#include "shell/Instances.h"
+#include "shell/Modulo1.h"
+#include "shell/Rnd.h"
+#include "support/AppFixture.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+
+#include <QDir>
+#include <QLockFile>
+
+namespace {
+
+class StartupTest : public AppTest {
+protected:
+    void SetUp() override
+    {
+        AppTest::SetUp();
+        // A lock folder of this test's own, so no other copy and no earlier test holds the lock.
+        const QString run = folder_->File(QStringLiteral("run"));
+        QDir().mkpath(run);
+        qputenv("XDG_RUNTIME_DIR", run.toLocal8Bit());
+        QFile::setPermissions(run, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+};
+
+// Counts its activations; for the window runtime's own rules.
+class CountingForm : public Form {
+public:
+    CountingForm() : Form(QStringLiteral("FormProva"), 3000, 2000) {}
+    void Form_Activate() override { ++activations; }
+    int activations = 0;
+};
+
+}  // namespace
+
+TEST_F(StartupTest, MainShowsTheStartScreenWithSoundsOnAndTheWords)
+{
+    folder_->Write(QStringLiteral("Italiano.lng"),
+                   LanguageFile({{"0002", QStringLiteral("Esatti ")}, {"0003", QStringLiteral("Errati")},
+                                 {"0004", QStringLiteral("  La ")}, {"0029", QStringLiteral("ultima")}}));
+    SuoniAttivi = false;
+    ASSERT_TRUE(Main());
+    EXPECT_TRUE(SuoniAttivi);
+    EXPECT_EQ(Parole[0], "Esatti  ");  // exactly one blank added, also after one already there
+    EXPECT_EQ(Parole[1], "Errati ");
+    EXPECT_EQ(Parole[2], "  La ");     // as read, blanks kept
+    EXPECT_EQ(Parole[27], "ultima");
+    EXPECT_EQ(Parole[5], "");
+    ASSERT_TRUE(FormAvvio.IsLoaded());
+    EXPECT_TRUE(FormAvvio.Instance()->isVisible());
+    EXPECT_TRUE(boxes_.empty());
+}
+
+TEST_F(StartupTest, ASecondCopyIsRefusedBeforeAnyWindow)
+{
+    QLockFile other(InstanceLockPath());
+    ASSERT_TRUE(other.tryLock(0));
+    EXPECT_FALSE(Main());
+    EXPECT_TRUE(LoadedForms().isEmpty());
+    ASSERT_EQ(boxes_.size(), 1u);
+    EXPECT_EQ(boxes_[0].text, QString::fromUtf8("Parcolo è già aperto: usa la finestra che hai già."));
+    EXPECT_EQ(boxes_[0].title, "Error");
+    EXPECT_EQ(boxes_[0].icon, MsgIcon::Critical);
+    EXPECT_EQ(boxes_[0].buttons, MsgButtons::Ok);
+    // Once the other copy is gone, the program starts.
+    other.unlock();
+    EXPECT_TRUE(Main());
+}
+
+TEST_F(StartupTest, ALockLeftByAKilledCopyDoesNotBlock)
+{
+    // A lock file naming a process that no longer runs.
+    QFile stale(InstanceLockPath());
+    ASSERT_TRUE(stale.open(QIODevice::WriteOnly));
+    stale.write("999999\nparcolo\n" + QSysInfo::machineHostName().toUtf8() + "\n");
+    stale.close();
+    EXPECT_TRUE(Main());
+    EXPECT_TRUE(boxes_.empty());
+}
+
+TEST_F(StartupTest, WithoutLanguageFilesEverythingStillRuns)
+{
+    QFile::remove(folder_->File(QStringLiteral("Italiano.lng")));
+    ASSERT_TRUE(Main());
+    EXPECT_EQ(Parole[0], " ");
+    EXPECT_EQ(Parole[1], " ");
+    EXPECT_EQ(Parole[2], "");
+    auto* avvio = FormAvvio.As<FormAvvioWindow>();
+    avvio->Command1_Click();
+    EXPECT_TRUE(FormMenu.IsLoaded());
+    EXPECT_FALSE(FormAvvio.IsLoaded());
+}
+
+TEST_F(StartupTest, SoundsOffTouchNothingAndDrawNothing)
+{
+    SuoniAttivi = false;
+    SuonoEsatto();
+    SuonoErrato();
+    EXPECT_TRUE(played_.isEmpty());
+    EXPECT_EQ(DrawsTaken(), 0);
+}
+
+TEST_F(StartupTest, SoundsPlayTheirFiles)
+{
+    Script({Pick(2, 4)});
+    SuonoEsatto();
+    SuonoErrato();
+    const QString folder = folder_->Path() + QStringLiteral("/suoni/");
+    EXPECT_EQ(played_, QStringList({folder + "si3.wav", folder + "no.wav"}));
+    // Each of the four right-answer sounds about a quarter of the time.
+    played_.clear();
+    SetRndSource({});
+    for (int i = 0; i < 4000; ++i) SuonoEsatto();
+    for (int n = 1; n <= 4; ++n) {
+        const auto count = played_.count(folder + QStringLiteral("si%1.wav").arg(n));
+        EXPECT_GT(count, 850) << n;
+        EXPECT_LT(count, 1150) << n;
+    }
+}
+
+TEST_F(StartupTest, ExitQuestionNoChangesNothingYesEndsAtOnce)
+{
+    ASSERT_TRUE(Main());
+    FormAvvio.As<FormAvvioWindow>()->Command1_Click();
+    ASSERT_TRUE(Ridimensionatore);
+    answer_ = MsgResult::No;
+    ChiediUscita();
+    EXPECT_EQ(endedAtOnce_, 0);
+    EXPECT_TRUE(Ridimensionatore);
+    EXPECT_TRUE(FormMenu.IsLoaded());
+    ASSERT_EQ(boxes_.size(), 1u);
+    EXPECT_EQ(boxes_[0].text, "Vuoi davvero uscire da Parcolo?");
+    EXPECT_EQ(boxes_[0].title, "Parcolo");
+    EXPECT_EQ(boxes_[0].icon, MsgIcon::Question);
+    EXPECT_EQ(boxes_[0].buttons, MsgButtons::YesNo);
+    answer_ = MsgResult::Yes;
+    ChiediUscita();
+    EXPECT_EQ(endedAtOnce_, 1);
+    EXPECT_FALSE(Ridimensionatore);
+}
+
+TEST_F(StartupTest, TheProgramEndsWhenTheLastWindowIsUnloaded)
+{
+    ASSERT_TRUE(Main());
+    FormAvvio.As<FormAvvioWindow>()->Command1_Click();
+    EXPECT_EQ(endedLastForm_, 0);
+    // Closed from its window border: unloaded without a question.
+    FormMenu.Instance()->close();
+    EXPECT_FALSE(FormMenu.IsLoaded());
+    EXPECT_EQ(endedLastForm_, 1);
+    EXPECT_TRUE(boxes_.empty());
+}
+
+TEST_F(StartupTest, DefaultInstancesLoadOnShowAndAfreshAfterUnload)
+{
+    DefaultForm prova([] { return new CountingForm; });
+    EXPECT_FALSE(prova.IsLoaded());
+    prova.Show();
+    auto* first = prova.As<CountingForm>();
+    EXPECT_EQ(first->activations, 1);
+    EXPECT_EQ(LoadedForms(), QList<Form*>({first}));
+    // Coming back from a message box or another application is no new activation.
+    QEvent activate(QEvent::WindowActivate);
+    QCoreApplication::sendEvent(first, &activate);
+    prova.Show();
+    EXPECT_EQ(first->activations, 1);
+    prova.Unload();
+    EXPECT_FALSE(prova.IsLoaded());
+    EXPECT_TRUE(LoadedForms().isEmpty());
+    prova.Show();
+    EXPECT_EQ(prova.As<CountingForm>()->activations, 1);
+    EXPECT_NE(prova.Instance(), nullptr);
+    prova.Unload();
+}
+
+TEST_F(StartupTest, ActivationComesFromAnotherForm)
+{
+    DefaultForm a([] { return new CountingForm; });
+    DefaultForm b([] { return new CountingForm; });
+    a.Show();
+    b.Show();
+    a.Show();
+    EXPECT_EQ(a.As<CountingForm>()->activations, 2);
+    EXPECT_EQ(b.As<CountingForm>()->activations, 1);
+    a.Unload();
+    b.Unload();
+}

@@ -1,0 +1,45 @@
+#pragma once
+// Window tests: a program folder with the shipped data, a scripted random source, message boxes
+// answered by the test, sounds and the end of the program recorded instead of done.
+
+#include "forms/MsgBox.h"
+#include "support/TestFolder.h"
+
+#include <QStringList>
+
+#include <deque>
+#include <memory>
+
+#include <gtest/gtest.h>
+
+class Form;
+
+class AppTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // The next draws of Rnd(); when they run out, a fixed sequence goes on.
+    void Script(std::initializer_list<double> values) { draws_.insert(draws_.end(), values); }
+    // A draw giving Int(Rnd x k) = value.
+    static double Pick(int value, int k) { return (value + 0.5) / k; }
+    int DrawsTaken() const { return drawsTaken_; }
+
+    // The answer to the next message boxes (Yes by default).
+    MsgResult answer_ = MsgResult::Yes;
+    std::vector<MsgBoxRequest> boxes_;
+    QStringList played_;
+    int endedAtOnce_ = 0;
+    int endedLastForm_ = 0;
+
+    std::unique_ptr<TestFolder> folder_;
+
+    // Unloads every form and lets Qt destroy them.
+    static void UnloadAll();
+    static void ProcessDeletes();
+
+private:
+    std::deque<double> draws_;
+    int drawsTaken_ = 0;
+    unsigned fallback_ = 12345;
+};

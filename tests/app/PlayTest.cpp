@@ -1,0 +1,321 @@
+// Playing a turn: swapping cars, the possibilities grid, judging, counting and leaving.
+
+#include "forms/Controls.h"
+#include "forms/Properties.h"
+#include "game/GameForm.h"
+#include "shell/FormMenu.h"
+#include "shell/Instances.h"
+#include "shell/Modulo1.h"
+#include "support/AppFixture.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QPushButton>
+
+#include <random>
+#include <set>
+
+namespace {
+
+class PlayTest : public AppTest {
+protected:
+    GameForm* Open(int n)
+    {
+        FormMenu.Show();
+        auto* menu = FormMenu.As<FormMenuWindow>();
+        if (n == 3) menu->Command4_Click();
+        if (n == 4) menu->Command2_Click();
+        if (n == 5) menu->Command3_Click();
+        game_ = n == 3 ? &FormAuto3 : n == 4 ? &FormAuto4 : &FormAuto5;
+        return game_->As<GameForm>();
+    }
+
+    // Draws for a turn whose shuffle parks car order[k] in slot k (no probing needed).
+    void ScriptTurn(int n, bool fromLeft, std::vector<int> order)
+    {
+        Script({Pick(fromLeft ? 0 : 1, 2)});
+        for (int k = 0; k < n; ++k) Script({Pick(order[size_t(k)], n)});
+    }
+
+    static int SlotOf(const GameForm* g, int car)
+    {
+        for (int k = 0; k < g->N(); ++k)
+            if (Left(g->Image1(car)) == g->SlotX(k)) return k;
+        return -1;
+    }
+
+    // Swaps cars by drops, as the player would, until the row is the accepted one.
+    static void Solve(GameForm* g)
+    {
+        for (int i = 0; i < g->N(); ++i) {
+            const int target = g->DaSinistra ? i : g->N() - 1 - i;
+            for (int j = 0; j < g->N(); ++j)
+                if (SlotOf(g, j) == target && j != i) g->Image1_DragDrop(j, g->Image1(i));
+        }
+    }
+
+    static std::vector<double> Lefts(const GameForm* g)
+    {
+        std::vector<double> v;
+        for (int i = 0; i < g->N(); ++i) v.push_back(Left(g->Image1(i)));
+        return v;
+    }
+
+    static QString Panel(const GameForm* g, int p) { return g->StatusBar1()->Panel(p)->text(); }
+
+    DefaultForm* game_ = nullptr;
+};
+
+}  // namespace
+
+TEST_F(PlayTest, AFreshRowEqualToTheHiddenOrderIsAcceptedAtOnce)
+{
+    for (const bool fromLeft : {true, false}) {
+        ScriptTurn(4, fromLeft, fromLeft ? std::vector<int>{0, 1, 2, 3} : std::vector<int>{3, 2, 1, 0});
+        GameForm* g = Open(4);
+        ASSERT_EQ(g->DaSinistra, fromLeft);
+        g->BottoneConferma_Click();
+        EXPECT_EQ(NumEsatti, 1) << fromLeft;
+        EXPECT_EQ(NumErrati, 0);
+        EXPECT_EQ(Panel(g, 1), "Esatti 1");
+        EXPECT_FALSE(g->BottoneConferma()->isEnabled());
+        EXPECT_TRUE(g->BottoneAvanti()->isEnabled());
+        ASSERT_EQ(played_.size(), 1);
+        EXPECT_TRUE(played_[0].contains(QStringLiteral("/suoni/si")));
+        game_->Unload();
+        ProcessDeletes();
+        played_.clear();
+    }
+}
+
+TEST_F(PlayTest, OnlyTheHiddenOrderIsAcceptedInBothDirections)
+{
+    for (const int n : {3, 4, 5}) {
+        GameForm* g = Open(n);
+        for (int turn = 0; turn < 12; ++turn) {
+            // A row that is off by one swap is wrong and may be confirmed again.
+            Solve(g);
+            g->Image1_DragDrop(0, g->Image1(1));
+            g->BottoneConferma_Click();
+            EXPECT_TRUE(g->BottoneConferma()->isEnabled());
+            Solve(g);
+            g->BottoneConferma_Click();
+            EXPECT_FALSE(g->BottoneConferma()->isEnabled()) << n << " " << turn;
+            g->BottoneAvanti_Click();
+            EXPECT_FALSE(g->BottoneAvanti()->isEnabled());
+            EXPECT_TRUE(g->BottoneConferma()->isEnabled());
+        }
+        EXPECT_EQ(NumEsatti, 12);
+        EXPECT_EQ(NumErrati, 12);
+        EXPECT_EQ(Panel(g, 2), "Errati 12");
+        game_->Unload();
+        ProcessDeletes();
+    }
+}
+
+TEST_F(PlayTest, TwoConfirmsOfOneWrongRowCountTwo)
+{
+    ScriptTurn(3, true, {1, 0, 2});
+    GameForm* g = Open(3);
+    g->BottoneConferma_Click();
+    g->BottoneConferma_Click();
+    EXPECT_EQ(NumErrati, 2);
+    EXPECT_EQ(NumEsatti, 0);
+    EXPECT_EQ(Panel(g, 2), "Errati 2");
+    EXPECT_EQ(Panel(g, 1), "Esatti 0");
+    const QString no = folder_->Path() + QStringLiteral("/suoni/no.wav");
+    EXPECT_EQ(played_, QStringList({no, no}));
+    EXPECT_TRUE(g->BottoneConferma()->isEnabled());
+    EXPECT_FALSE(g->BottoneAvanti()->isEnabled());
+}
+
+TEST_F(PlayTest, ClearingTheCountsDuringASolvedTurnKeepsTheTurn)
+{
+    ScriptTurn(5, true, {0, 1, 2, 3, 4});
+    GameForm* g = Open(5);
+    g->BottoneConferma_Click();
+    const auto lefts = Lefts(g);
+    g->MenuAzzera()->trigger();
+    EXPECT_EQ(Panel(g, 1), "Esatti 0");
+    EXPECT_EQ(Panel(g, 2), "Errati 0");
+    EXPECT_TRUE(g->BottoneAvanti()->isEnabled());
+    EXPECT_FALSE(g->BottoneConferma()->isEnabled());
+    EXPECT_EQ(Lefts(g), lefts);
+}
+
+TEST_F(PlayTest, WithSoundsOffTheCountsStillChange)
+{
+    SuoniAttivi = false;
+    ScriptTurn(3, false, {2, 1, 0});
+    GameForm* g = Open(3);
+    g->BottoneConferma_Click();
+    g->BottoneAvanti_Click();
+    Solve(g);
+    g->Image1_DragDrop(0, g->Image1(1));  // one swap away from the answer
+    g->BottoneConferma_Click();
+    EXPECT_EQ(NumEsatti, 1);
+    EXPECT_EQ(NumErrati, 1);
+    EXPECT_TRUE(played_.isEmpty());
+}
+
+TEST_F(PlayTest, CountsStopAtTheLargest16BitValue)
+{
+    ScriptTurn(3, true, {0, 1, 2});
+    GameForm* g = Open(3);
+    NumEsatti = 32767;
+    NumErrati = 32767;
+    g->BottoneConferma_Click();
+    EXPECT_EQ(NumEsatti, 32767);
+    EXPECT_EQ(Panel(g, 1), "Esatti 32767");
+    g->Image1_DragDrop(0, g->Image1(1));
+    g->BottoneConferma_Click();
+    EXPECT_EQ(NumErrati, 32767);
+    EXPECT_EQ(Panel(g, 2), "Errati 32767");
+}
+
+TEST_F(PlayTest, SwapsKeepEveryCarOnASlot)
+{
+    GameForm* g = Open(5);
+    const auto start = Lefts(g);
+    g->Image1_DragDrop(2, g->Image1(2));
+    EXPECT_EQ(Lefts(g), start) << "a car dropped on itself stays";
+    g->Image1_DragDrop(1, g->Image1(3));
+    EXPECT_NE(Lefts(g), start);
+    g->Image1_DragDrop(3, g->Image1(1));
+    EXPECT_EQ(Lefts(g), start) << "a on b, then b on a";
+    std::mt19937 random(7);
+    for (int i = 0; i < 500; ++i) g->Image1_DragDrop(int(random() % 5), g->Image1(int(random() % 5)));
+    std::set<int> taken;
+    for (int i = 0; i < 5; ++i) taken.insert(SlotOf(g, i));
+    EXPECT_EQ(taken, std::set<int>({0, 1, 2, 3, 4}));
+}
+
+TEST_F(PlayTest, OnlyCarsTakeDrops)
+{
+    GameForm* g = Open(4);
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_TRUE(g->Image1(i)->acceptDrops());
+        EXPECT_TRUE(g->Image1(i)->IsDraggable());
+        for (int column = 2; column <= 5; ++column) {
+            EXPECT_FALSE(g->Grid(column, i)->acceptDrops());
+            EXPECT_FALSE(g->Grid(column, i)->IsDraggable());
+        }
+    }
+    for (QWidget* w : std::initializer_list<QWidget*>{g->Label1(), g->Command1(), g->BottoneConferma(), g->BottoneAvanti(), g})
+        EXPECT_FALSE(w->acceptDrops());
+}
+
+TEST_F(PlayTest, TheGridListsEveryCarOncePerRowAndShowsAllAgain)
+{
+    for (const int n : {3, 4, 5}) {
+        GameForm* g = Open(n);
+        const auto lefts = Lefts(g);
+        const QString clue = g->Label1()->text();
+        // Rows drawn: car 0 to row 1, car 1 drawn into row 1 again and then row 0, and so on.
+        Script({Pick(1, n), Pick(1, n), Pick(0, n)});
+        g->Command1_Click();
+        std::set<qint64> rowCars;
+        for (int j = 0; j < n; ++j) {
+            const qint64 car = g->Grid(2, j)->Picture().cacheKey();
+            rowCars.insert(car);
+            EXPECT_FALSE(Tag(g->Grid(2, j)).isEmpty());
+            for (int column = 2; column <= n + 1; ++column) {
+                EXPECT_TRUE(g->Grid(column, j)->isVisibleTo(g));
+                EXPECT_EQ(g->Grid(column, j)->Picture().cacheKey(), car);
+            }
+        }
+        std::set<qint64> cars;
+        for (int i = 0; i < n; ++i) cars.insert(g->Image1(i)->Picture().cacheKey());
+        EXPECT_EQ(rowCars, cars);
+        EXPECT_EQ(g->Grid(3, 1)->Picture().cacheKey(), g->Image1(0)->Picture().cacheKey());
+        EXPECT_EQ(g->Grid(2, 0)->Picture().cacheKey(), g->Image1(1)->Picture().cacheKey());
+        EXPECT_EQ(Tag(g->Grid(2, 0)), n == 3 ? QString::fromUtf8("riga già usata") : QStringLiteral("Immagine caricata"));
+
+        // Clicked pictures hide one by one; "Possibilità" shows them all again, in a new order.
+        g->Image_Click(2, 0);
+        g->Image_Click(n + 1, n - 1);
+        EXPECT_FALSE(g->Grid(2, 0)->isVisibleTo(g));
+        EXPECT_FALSE(g->Grid(n + 1, n - 1)->isVisibleTo(g));
+        EXPECT_TRUE(g->Grid(3, 0)->isVisibleTo(g));
+        Script({Pick(n - 1, n)});
+        g->Command1_Click();
+        EXPECT_EQ(g->Grid(2, n - 1)->Picture().cacheKey(), g->Image1(0)->Picture().cacheKey());
+        for (int j = 0; j < n; ++j)
+            for (int column = 2; column <= n + 1; ++column) EXPECT_TRUE(g->Grid(column, j)->isVisibleTo(g));
+        EXPECT_EQ(Lefts(g), lefts);
+        EXPECT_EQ(g->Label1()->text(), clue);
+        EXPECT_EQ(NumEsatti + NumErrati, 0);
+        // A new turn hides and empties the grid.
+        g->NuovoTurno();
+        for (int j = 0; j < n; ++j) EXPECT_FALSE(g->Grid(2, j)->isVisibleTo(g));
+        game_->Unload();
+        ProcessDeletes();
+    }
+}
+
+TEST_F(PlayTest, AnEmptyRowMarkerStillFillsEveryRowOnce)
+{
+    folder_->Write(QStringLiteral("Italiano.lng"), LanguageFile({{"0143", QString()}}));
+    GameForm* g = Open(3);
+    Script({Pick(0, 3), Pick(0, 3), Pick(0, 3), Pick(1, 3), Pick(0, 3), Pick(1, 3), Pick(2, 3)});
+    g->Command1_Click();
+    std::set<qint64> rowCars;
+    for (int j = 0; j < 3; ++j) rowCars.insert(g->Grid(2, j)->Picture().cacheKey());
+    EXPECT_EQ(rowCars.size(), 3u);
+    EXPECT_EQ(Tag(g->Grid(2, 0)), "Immagine caricata");
+}
+
+TEST_F(PlayTest, NoToTheLeavingQuestionChangesNothing)
+{
+    for (const int n : {3, 4, 5}) {
+        GameForm* g = Open(n);
+        g->Command1_Click();
+        g->Image_Click(2, 1);
+        g->BottoneConferma_Click();
+        const auto lefts = Lefts(g);
+        const bool conferma = g->BottoneConferma()->isEnabled();
+        const qint16 right = NumEsatti, wrong = NumErrati;
+        answer_ = MsgResult::No;
+        boxes_.clear();
+        g->mnuEsci()->trigger();
+        ASSERT_EQ(boxes_.size(), 1u);
+        EXPECT_EQ(boxes_[0].title, "Parcolo");
+        EXPECT_EQ(boxes_[0].buttons, MsgButtons::YesNo);
+        EXPECT_EQ(boxes_[0].icon, MsgIcon::Question);
+        EXPECT_EQ(boxes_[0].text, QString::fromUtf8("Vuoi tornare al menu? Il turno in corso andrà perso."));
+        EXPECT_TRUE(game_->IsLoaded());
+        EXPECT_FALSE(FormMenu.IsLoaded());
+        EXPECT_EQ(Lefts(g), lefts);
+        EXPECT_EQ(g->BottoneConferma()->isEnabled(), conferma);
+        EXPECT_EQ(g->BottoneAvanti()->isEnabled(), !conferma);
+        EXPECT_EQ(NumEsatti, right);
+        EXPECT_EQ(NumErrati, wrong);
+        EXPECT_FALSE(g->Grid(2, 1)->isVisibleTo(g));
+        EXPECT_TRUE(g->Grid(3, 1)->isVisibleTo(g));
+        // Yes: back to the menu, which clears the counts; the game window is gone.
+        answer_ = MsgResult::Yes;
+        g->mnuEsci()->trigger();
+        EXPECT_FALSE(game_->IsLoaded());
+        EXPECT_TRUE(FormMenu.IsLoaded());
+        EXPECT_EQ(NumEsatti + NumErrati, 0);
+        EXPECT_EQ(endedLastForm_, 0);
+        ProcessDeletes();
+    }
+}
+
+TEST_F(PlayTest, TheLeavingQuestionOfEachWindowHasItsOwnKey)
+{
+    folder_->Write(QStringLiteral("Italiano.lng"), LanguageFile({{"0144", QStringLiteral("tre")},
+                                                                 {"0172", QStringLiteral("quattro")},
+                                                                 {"0031", QStringLiteral("cinque")}}));
+    answer_ = MsgResult::No;
+    const char* texts[] = {"tre", "quattro", "cinque"};
+    for (const int n : {3, 4, 5}) {
+        boxes_.clear();
+        Open(n)->mnuEsci_Click();
+        ASSERT_EQ(boxes_.size(), 1u);
+        EXPECT_EQ(boxes_[0].text, texts[n - 3]);
+        game_->Unload();
+        ProcessDeletes();
+    }
+}

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QHash>
 #include <QSaveFile>
 
@@ -97,7 +98,14 @@ QString MLSLanguageFile()
 {
     QString folder = ProgramFolder();
     if (!folder.endsWith(QDir::separator())) folder += QDir::separator();
-    return folder + MLSCurrentLanguage + QStringLiteral(".lng");
+    const QString name = MLSCurrentLanguage + QStringLiteral(".lng");
+    if (QFileInfo::exists(folder + name)) return folder + name;
+    // The language files come from a system whose file names ignore letter case, so a setting
+    // that differs from a file's name only in case still finds that file.
+    const QStringList files = QDir(folder).entryList({QStringLiteral("*.lng")}, QDir::Files | QDir::Hidden, QDir::Name);
+    for (const QString& file : files)
+        if (file.compare(name, Qt::CaseInsensitive) == 0) return folder + file;
+    return folder + name;
 }
 
 std::optional<QString> MLSReadIni(const QString& file, const QString& section, const QString& key)

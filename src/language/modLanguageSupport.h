@@ -21,7 +21,8 @@ QString InProgramFolder(const QString& name);
 // The cached name of the current language; empty until the first lookup reads the setting.
 extern QString MLSCurrentLanguage;
 
-// The current language's file: "<program folder>/<MLSCurrentLanguage>.lng".
+// The current language's file: "<program folder>/<MLSCurrentLanguage>.lng", or the file whose
+// name differs from that only in letter case when there is no such file.
 QString MLSLanguageFile();
 
 // The value of key in section of an INI file; empty when the section or key is absent.

@@ -1,0 +1,266 @@
+// Windows take their texts from the current language file; the language menu switches live.
+
+#include "forms/Controls.h"
+#include "forms/Properties.h"
+#include "game/GameForm.h"
+#include "language/MLSTranslateForm.h"
+#include "language/modLanguageSupport.h"
+#include "shell/FormAvvio.h"
+#include "shell/FormMenu.h"
+#include "shell/Instances.h"
+#include "shell/Modulo1.h"
+#include "support/AppFixture.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QDir>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QTabWidget>
+
+namespace {
+
+// Every caption, tool tip and tag of a window, for comparing translations.
+QStringList TextsOf(const Form* form)
+{
+    QStringList out{form->windowTitle(), Tag(form)};
+    for (const QObject* c : form->Controls())
+        for (const auto p : {TextProperty::Caption, TextProperty::ToolTipText, TextProperty::Tag})
+            out << GetText(c, p).value_or(QStringLiteral("<none>"));
+    return out;
+}
+
+// A window with a tabbed control, which none of the program's windows has.
+class TabbedForm : public Form {
+public:
+    TabbedForm() : Form(QStringLiteral("FormTabs"), 3000, 3000)
+    {
+        setWindowTitle(QStringLiteral("Schede"));
+        auto* tabs = Place(new QTabWidget, QStringLiteral("Tabs"), -1, 0, 0, 3000, 3000);
+        tabs->addTab(new QWidget, QStringLiteral("uno"));
+        tabs->addTab(new QWidget, QStringLiteral("due"));
+    }
+};
+
+class TranslationTest : public AppTest {
+protected:
+    void WriteItaliano(const QByteArray& sections)
+    {
+        folder_->Write(QStringLiteral("Italiano.lng"), LanguageFile({{"0002", QStringLiteral("Esatti")}}, sections));
+    }
+    FormMenuWindow* Menu()
+    {
+        FormMenu.Show();
+        return FormMenu.As<FormMenuWindow>();
+    }
+};
+
+}  // namespace
+
+TEST_F(TranslationTest, WindowSectionGivesCaptionsToolTipsAndTags)
+{
+    WriteItaliano("[FormMenu]\r\nFormMenu.Caption=\"Menu principale\"\r\nCommand4.Caption=\"Tre\"\r\n"
+                  "Command4.ToolTipText=\"Gioca con tre\"\r\nCheck1.Tag=\"@LT\"\r\nMnuinfo.Caption=\"Info\"\r\n"
+                  "mnudoc.Caption=\"Manuale\"\r\nmnudoc.ToolTipText=\"non per i menu\"\r\n");
+    FormMenuWindow* m = Menu();
+    EXPECT_EQ(m->windowTitle(), "Menu principale");
+    EXPECT_EQ(m->Command4()->text(), "Tre");
+    EXPECT_EQ(m->Command4()->toolTip(), "Gioca con tre");
+    EXPECT_EQ(Tag(m->Check1()), "@LT");
+    EXPECT_EQ(m->Mnuinfo()->title(), "Info");
+    EXPECT_EQ(m->mnudoc()->text(), "Manuale");
+    EXPECT_EQ(m->Command2()->text(), "Quattro automobili");  // not in the file: the built-in caption
+    // Twice gives what once gives.
+    const QStringList once = TextsOf(m);
+    MLSTranslateForm(m);
+    EXPECT_EQ(TextsOf(m), once);
+}
+
+TEST_F(TranslationTest, ArrayElementsAreLookedUpWithTheirIndexOnly)
+{
+    WriteItaliano("[FormAuto3]\r\nImage1.ToolTipText=\"mai per un elemento\"\r\nImage1(2).ToolTipText=\"terza\"\r\n"
+                  "Image3(1).ToolTipText=\"griglia\"\r\nCommand1(0).Caption=\"mai per un controllo solo\"\r\n"
+                  "Command1.Caption=\"Note\"\r\n");
+    Menu()->Command4_Click();
+    auto* g = FormAuto3.As<GameForm>();
+    EXPECT_EQ(g->Image1(2)->toolTip(), "terza");
+    EXPECT_EQ(g->Image1(0)->toolTip(), "");
+    EXPECT_EQ(g->Grid(3, 1)->toolTip(), "griglia");
+    EXPECT_EQ(g->Grid(3, 0)->toolTip(), "");
+    EXPECT_EQ(g->Command1()->text(), "Note");
+}
+
+TEST_F(TranslationTest, EmptyOrMissingKeysKeepControlCaptions)
+{
+    WriteItaliano("[FormMenu]\r\nCommand4.Caption=\"\"\r\nCommand1.Caption=\r\nCheck1.ToolTipText=\"\"\r\n");
+    FormMenuWindow* m = Menu();
+    EXPECT_EQ(m->Command4()->text(), "Tre automobili");
+    EXPECT_EQ(m->Command1()->text(), "Esci");
+    EXPECT_EQ(m->Check1()->text(), "Suoni attivati");
+}
+
+TEST_F(TranslationTest, TheTitleStaysWhenItsKeyIsMissingAndComesBackWithALanguageThatHasIt)
+{
+    // A section without the title key keeps the title (it is not blanked).
+    WriteItaliano("[FormMenu]\r\nCommand4.Caption=\"Tre\"\r\n");
+    FormMenuWindow* m = Menu();
+    EXPECT_EQ(m->windowTitle(), "Parcolo - menu");
+    EXPECT_EQ(Tag(m), "");
+    // A key present with an empty value blanks it on purpose...
+    folder_->Write(QStringLiteral("Vuoto.lng"), "[FormMenu]\r\nFormMenu.Caption=\"\"\r\nFormMenu.Tag=\"segno\"\r\n");
+    MLSCurrentLanguage = QStringLiteral("Vuoto");
+    MLSTranslateForm(m);
+    EXPECT_EQ(m->windowTitle(), "");
+    EXPECT_EQ(Tag(m), "segno");
+    // ...and a later language that has the key gives it back.
+    folder_->Write(QStringLiteral("English.lng"), "[FormMenu]\r\nFormMenu.Caption=\"Parcolo - main menu\"\r\n");
+    MLSCurrentLanguage = QStringLiteral("English");
+    MLSTranslateForm(m);
+    EXPECT_EQ(m->windowTitle(), "Parcolo - main menu");
+    EXPECT_EQ(Tag(m), "");
+}
+
+TEST_F(TranslationTest, AWindowDesignedWithoutTitleGetsNone)
+{
+    DefaultForm untitled([] {
+        auto* f = new TabbedForm;
+        f->setWindowTitle(QString());
+        return f;
+    });
+    folder_->Write(QStringLiteral("Italiano.lng"), "[FormTabs]\r\nFormTabs.Caption=\"Titolo\"\r\n");
+    MLSCurrentLanguage = QStringLiteral("Italiano");
+    Form* f = untitled.Load();
+    MLSTranslateForm(f);
+    EXPECT_EQ(f->windowTitle(), "");
+    untitled.Unload();
+}
+
+TEST_F(TranslationTest, TabCaptionsAreSetEvenWhenEmptyAndARejectedTabIsSkipped)
+{
+    DefaultForm tabbed([] { return new TabbedForm; });
+    folder_->Write(QStringLiteral("Italiano.lng"),
+                   "[FormTabs]\r\nTabs.TabCaption(0)=\"prima\"\r\nTabs.TabCaption(2)=\"oltre\"\r\n");
+    MLSCurrentLanguage = QStringLiteral("Italiano");
+    Form* f = tabbed.Load();
+    MLSTranslateForm(f);
+    auto* tabs = f->ControlAs<QTabWidget>(QStringLiteral("Tabs"));
+    ASSERT_NE(tabs, nullptr);
+    EXPECT_EQ(tabs->tabText(0), "prima");
+    EXPECT_EQ(tabs->tabText(1), "");
+    EXPECT_EQ(tabs->count(), 2);
+    tabbed.Unload();
+}
+
+TEST_F(TranslationTest, BrokenFilesLeaveEveryWindowUsable)
+{
+    for (const QByteArray& bytes : {QByteArray(), QByteArray("\x00\x01\xFF\xFE[FormMenu\x00]=\x02", 16),
+                                    QByteArray("[FormMenu]\r\nniente=\"qui\"\r\n")}) {
+        folder_->Write(QStringLiteral("Italiano.lng"), bytes);
+        FormMenuWindow* m = Menu();
+        EXPECT_EQ(m->Command4()->text(), "Tre automobili");
+        EXPECT_EQ(m->windowTitle(), "Parcolo - menu");
+        m->Command3_Click();
+        auto* g = FormAuto5.As<GameForm>();
+        EXPECT_EQ(g->BottoneConferma()->text(), "Conferma");
+        FormAuto5.Unload();
+        ProcessDeletes();
+    }
+}
+
+TEST_F(TranslationTest, TheMenuListsTheLanguageFilesAndChecksTheCurrentOne)
+{
+    folder_->CopyShipped(QStringLiteral("English.lng"));
+    FormMenuWindow* m = Menu();
+    const QStringList files = QDir(folder_->Path()).entryList({QStringLiteral("*.lng")}, QDir::Files, QDir::Unsorted);
+    ASSERT_EQ(m->mnuLanguageCount(), 2);
+    for (int k = 0; k < 2; ++k) EXPECT_EQ(m->mnuLanguage(k)->text(), files[k].chopped(4));
+    for (int k = 0; k < 2; ++k) EXPECT_EQ(m->mnuLanguage(k)->isChecked(), m->mnuLanguage(k)->text() == "Italiano");
+    EXPECT_TRUE(boxes_.empty());
+}
+
+TEST_F(TranslationTest, ASettingDifferingInCaseChecksNothingButStillReadsTheFile)
+{
+    folder_->SetLanguage(QStringLiteral("italiano"));
+    FormMenuWindow* m = Menu();
+    EXPECT_FALSE(m->mnuLanguage(0)->isChecked());
+    EXPECT_EQ(MLSCurrentLanguage, "italiano");
+    EXPECT_EQ(MLSGetString(QStringLiteral("0002")), "Esatti");
+}
+
+TEST_F(TranslationTest, ASettingNamingAMissingLanguageChecksNothing)
+{
+    folder_->SetLanguage(QStringLiteral("Klingon"));
+    FormMenuWindow* m = Menu();
+    EXPECT_FALSE(m->mnuLanguage(0)->isChecked());
+    EXPECT_EQ(MLSGetString(QStringLiteral("0002")), "");
+    QFile::remove(folder_->File(QStringLiteral("LangSetting.ini")));
+    FormMenu.Unload();
+    ProcessDeletes();
+    EXPECT_FALSE(Menu()->mnuLanguage(0)->isChecked());
+}
+
+TEST_F(TranslationTest, WithoutLanguageFilesTheMenuSaysSoAndKeepsItsItem)
+{
+    QFile::remove(folder_->File(QStringLiteral("Italiano.lng")));
+    FormMenuWindow* m = Menu();
+    ASSERT_EQ(boxes_.size(), 1u);
+    EXPECT_EQ(boxes_[0].text, QString::fromUtf8("Non è presente alcun file di linguaggio!"));
+    EXPECT_EQ(boxes_[0].buttons, MsgButtons::Ok);
+    EXPECT_EQ(boxes_[0].icon, MsgIcon::None);
+    EXPECT_EQ(boxes_[0].title, "Parcolo");
+    EXPECT_EQ(m->mnuLanguageCount(), 1);
+    EXPECT_EQ(m->mnuLanguage(0)->text(), "mnuLanguage 0");
+    EXPECT_EQ(m->Command4()->text(), "Tre automobili");
+}
+
+TEST_F(TranslationTest, PickingALanguageRetranslatesEveryWindowAndStoresIt)
+{
+    folder_->Write(QStringLiteral("English.lng"),
+                   "[Strings]\r\n0030=\"Quit?\"\r\n[FormMenu]\r\nCommand4.Caption=\"Three cars\"\r\n"
+                   "[FormAvvio]\r\nCommand1.Caption=\"Start\"\r\n");
+    FormMenuWindow* m = Menu();
+    FormAvvio.Show();  // two windows loaded
+    int english = m->mnuLanguage(0)->text() == "English" ? 0 : 1;
+    m->mnuLanguage(english)->trigger();
+    EXPECT_TRUE(m->mnuLanguage(english)->isChecked());
+    EXPECT_FALSE(m->mnuLanguage(1 - english)->isChecked());
+    EXPECT_EQ(m->Command4()->text(), "Three cars");
+    EXPECT_EQ(FormAvvio.As<FormAvvioWindow>()->Command1()->text(), "Start");
+    EXPECT_EQ(MLSGetString(QStringLiteral("0030")), "Quit?");
+    EXPECT_EQ(MLSReadIni(folder_->File(QStringLiteral("LangSetting.ini")), QStringLiteral("Language"),
+                         QStringLiteral("CurrentLanguage")),
+              QString("English"));
+    // The start-up words stay; picking the checked language again changes nothing visible.
+    EXPECT_EQ(Parole[0], "Esatti ");
+    const QStringList texts = TextsOf(m);
+    m->mnuLanguage(english)->trigger();
+    EXPECT_EQ(TextsOf(m), texts);
+    EXPECT_TRUE(m->mnuLanguage(english)->isChecked());
+
+    // After a game the menu is rebuilt and checks the new language.
+    FormAvvio.Unload();
+    m->Command4_Click();
+    answer_ = MsgResult::Yes;
+    FormAuto3.As<GameForm>()->mnuEsci_Click();
+    ProcessDeletes();
+    FormMenuWindow* again = FormMenu.As<FormMenuWindow>();
+    english = again->mnuLanguage(0)->text() == "English" ? 0 : 1;
+    EXPECT_TRUE(again->mnuLanguage(english)->isChecked());
+    EXPECT_FALSE(again->mnuLanguage(1 - english)->isChecked());
+    EXPECT_EQ(again->Command4()->text(), "Three cars");
+}
+
+TEST_F(TranslationTest, AReadOnlyFolderKeepsTheSwitchForTheRunAndTheOldSetting)
+{
+    folder_->Write(QStringLiteral("English.lng"), "[FormMenu]\r\nCommand4.Caption=\"Three cars\"\r\n");
+    const QByteArray setting = folder_->Read(QStringLiteral("LangSetting.ini"));
+    FormMenuWindow* m = Menu();
+    if (!folder_->MakeReadOnly()) GTEST_SKIP() << "cannot make a folder read-only here";
+    const int english = m->mnuLanguage(0)->text() == "English" ? 0 : 1;
+    m->mnuLanguage(english)->trigger();
+    EXPECT_EQ(MLSCurrentLanguage, "English");
+    EXPECT_EQ(m->Command4()->text(), "Three cars");
+    EXPECT_EQ(folder_->Read(QStringLiteral("LangSetting.ini")), setting);
+    EXPECT_TRUE(boxes_.empty());
+}

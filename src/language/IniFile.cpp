@@ -112,6 +112,13 @@ bool IsSafeText(const QString& s)
     return !s.contains(u'\r') && !s.contains(u'\n') && !s.contains(QChar(0));
 }
 
+QString DecodeAnsi(const QByteArray& bytes)
+{
+    QStringDecoder decoder("windows-1252");
+    if (!decoder.isValid()) return QString::fromLatin1(bytes);
+    return decoder.decode(bytes);
+}
+
 // Windows-1252 bytes for text, or nothing when a character has no place in that code page.
 std::optional<QByteArray> EncodeAnsi(const QString& text)
 {
@@ -126,9 +133,7 @@ std::optional<QByteArray> EncodeAnsi(const QString& text)
 QString Decode(const QByteArray& bytes)
 {
     if (bytes.startsWith(kUtf8Bom)) return QString::fromUtf8(bytes.constData() + 3, bytes.size() - 3);
-    QStringDecoder decoder("windows-1252");
-    if (!decoder.isValid()) return QString::fromLatin1(bytes);
-    return decoder.decode(bytes);
+    return DecodeAnsi(bytes);
 }
 
 Document::Document(const QByteArray& bytes)
@@ -210,7 +215,8 @@ std::optional<QByteArray> WithValue(const QByteArray& bytes, const QString& sect
     const QByteArray eol = LineBreakOf(bytes);
     const auto decodeLine = [&](const ByteLine& l) {
         const QByteArray raw = bytes.mid(l.start, l.length);
-        return utf8 ? QString::fromUtf8(raw) : Decode(raw);
+        // Each line in the file's own encoding: a byte-order mark inside the file is text.
+        return utf8 ? QString::fromUtf8(raw) : DecodeAnsi(raw);
     };
 
     bool inTarget = false;

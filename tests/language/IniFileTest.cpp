@@ -156,6 +156,16 @@ TEST(IniWriter, AddsKeyToItsSectionOrSectionToTheFile)
               QByteArray("[Language]\r\nK=v\r\n"));
 }
 
+TEST(IniWriter, ReadsLinesAsTheReaderDoes)
+{
+    // Found by fuzzing: a byte-order mark inside a file is text, not a mark, for the writer too.
+    const QByteArray f = "; c\r\n\xEF\xBB\xBF [Strings]\r\n0001=\"uno\"\r\n";
+    const auto after = ini::WithValue(f, QStringLiteral("Strings"), QStringLiteral("k"), QStringLiteral("v"));
+    ASSERT_TRUE(after);
+    EXPECT_EQ(Value(*after, "Strings", "k"), "v");
+    EXPECT_FALSE(Read(*after, "Strings", "0001"));
+}
+
 TEST(IniWriter, RefusesTextsThatWouldChangeOtherEntries)
 {
     const QByteArray f = "[Language]\r\nCurrentLanguage=Italiano\r\n";

@@ -86,6 +86,7 @@ GameForm::GameForm(const GameTable& table)
     label1_->setWordWrap(true);
     label1_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label1_->setMargin(6);
+    label1_->setProperty("clue", true);
     label1_->setFont(DesignFont(QStringLiteral("Verdana"), 14.25, false));
     label1_->setAutoFillBackground(true);
     QPalette white = label1_->palette();
@@ -236,17 +237,22 @@ void GameForm::CaricaImmagini()
     }
 }
 
-void GameForm::GeneraFrase()
+QString ClueText(int n, int pattern, const std::function<QString(int car)>& colour)
 {
-    const std::vector<clues::Pattern>& patterns = clues::PatternsFor(N());
-    if (patterns.empty()) return;
-    Caso = qint16(RndInt(int(patterns.size())));
+    const std::vector<clues::Pattern>& patterns = clues::PatternsFor(n);
+    if (pattern < 0 || pattern >= int(patterns.size())) return QString();
     const clues::Sources sources{
-        [this](int car) { return NomeColore[size_t(ColoreAuto[size_t(car)])]; },
+        colour,
         [](int entry) { return Parole[size_t(entry)]; },
         [](const QString& key) { return MLSGetString(key); },
     };
-    SetCaption(label1_, clues::Assemble(patterns[size_t(Caso)], sources));
+    return clues::Assemble(patterns[size_t(pattern)], sources);
+}
+
+void GameForm::GeneraFrase()
+{
+    Caso = qint16(RndInt(int(clues::PatternsFor(N()).size())));
+    SetCaption(label1_, ClueText(N(), Caso, [this](int car) { return NomeColore[size_t(ColoreAuto[size_t(car)])]; }));
 }
 
 void GameForm::Image1_DragDrop(int Index, QObject* Source)

@@ -12,6 +12,7 @@
 #include <QString>
 
 #include <array>
+#include <functional>
 #include <vector>
 
 class ImageControl;
@@ -19,6 +20,10 @@ class QAction;
 class QLabel;
 class QPushButton;
 class StatusBarControl;
+
+// The caption the game window writes for clue pattern `pattern` of n cars, with colour(k) the
+// colour name of car k: the start-up words and the texts of the current language file.
+QString ClueText(int n, int pattern, const std::function<QString(int car)>& colour);
 
 class GameForm : public Form {
     Q_OBJECT

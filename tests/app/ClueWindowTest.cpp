@@ -1,0 +1,144 @@
+// The clue in the game window: what GeneraFrase writes into Label1, from a marker language file
+// whose texts name their keys.
+
+#include "game/ClueSheet.h"
+#include "game/GameForm.h"
+#include "language/modLanguageSupport.h"
+#include "shell/FormMenu.h"
+#include "shell/Instances.h"
+#include "shell/Modulo1.h"
+#include "shell/Rnd.h"
+#include "support/AppFixture.h"
+
+#include <QFile>
+#include <QLabel>
+
+#include <map>
+
+namespace {
+
+// Every text names its key: words "P<entry>", colours "C<n>" (n-th colour of each range),
+// other texts "T<key>"; with an optional tag so two files can be told apart.
+QByteArray MarkerFile(const QString& tag)
+{
+    QByteArray out = "[Strings]\r\n";
+    const auto entry = [&](int key, const QString& text) {
+        out += QStringLiteral("%1=\"%2\"\r\n").arg(key, 4, 10, QChar(u'0')).arg(text).toLatin1();
+    };
+    for (int key = 2; key <= 29; ++key) entry(key, QStringLiteral("P%1").arg(key - 2));
+    for (const int first : {32, 145, 173})
+        for (int c = 1; c <= 10; ++c) entry(first + c - 1, QStringLiteral("C%1").arg(c));
+    for (int key = 43; key <= 211; ++key)
+        if ((key < 145 || key > 154) && (key < 173 || key > 182)) entry(key, QStringLiteral("T%1%2").arg(key, 4, 10, QChar(u'0')).arg(tag));
+    return out;
+}
+
+class ClueWindowTest : public AppTest {
+protected:
+    void SetUp() override
+    {
+        AppTest::SetUp();
+        folder_->Write(QStringLiteral("Italiano.lng"), MarkerFile(QString()));
+        LoadParole();
+    }
+
+    // A turn from the left with car k in slot k and colour k + 1 on car k, then pattern p.
+    void ScriptTurn(int n, int p, int patterns)
+    {
+        Script({Pick(0, 2)});
+        for (int k = 0; k < n; ++k) Script({Pick(k, n)});
+        for (int k = 0; k < n; ++k) Script({Pick(k, 10)});
+        Script({Pick(p, patterns)});
+    }
+
+    GameForm* Open(int n)
+    {
+        FormMenu.Show();
+        auto* menu = FormMenu.As<FormMenuWindow>();
+        if (n == 3) menu->Command4_Click();
+        if (n == 4) menu->Command2_Click();
+        if (n == 5) menu->Command3_Click();
+        return (n == 3 ? FormAuto3 : n == 4 ? FormAuto4 : FormAuto5).As<GameForm>();
+    }
+};
+
+}  // namespace
+
+TEST_F(ClueWindowTest, EachWindowWritesItsPatternsByteForByte)
+{
+    ScriptTurn(3, 10, 21);
+    EXPECT_EQ(Open(3)->Label1()->text(), "P2 C1 P11\r\nP2 C3 P4 C2.\r\nP2 C2 P10");
+    FormAuto3.Unload();
+    ProcessDeletes();
+
+    ScriptTurn(4, 0, 24);
+    EXPECT_EQ(Open(4)->Label1()->text(), "P2 C3 P4 C1T0184\r\nP2 C2 P16 C3 P15 C4T0185");
+    FormAuto4.Unload();
+    ProcessDeletes();
+
+    ScriptTurn(4, 21, 24);
+    EXPECT_EQ(Open(4)->Label1()->text(), "P2 C3 P21 C2P18 C4.\r\nP2 C2 P21 C1P18 C4.\r\n");
+    FormAuto4.Unload();
+    ProcessDeletes();
+
+    ScriptTurn(5, 27, 45);
+    EXPECT_EQ(Open(5)->Label1()->text(),
+              "P2 C3 P23 C4 P15  C2.\r\nP2 C2 P23 C1 P15  C3.\r\nP2 C4 P23 C3 P15  C5.\r\nP2 C5 P4 C1.\r\n");
+}
+
+TEST_F(ClueWindowTest, TheSameClueInBothDirections)
+{
+    ScriptTurn(5, 7, 45);
+    GameForm* g = Open(5);
+    const QString fromLeft = g->Label1()->text();
+    Script({Pick(1, 2), Pick(4, 5), Pick(3, 5), Pick(2, 5), Pick(1, 5), Pick(0, 5)});
+    for (int k = 0; k < 5; ++k) Script({Pick(k, 10)});
+    Script({Pick(7, 45)});
+    g->NuovoTurno();
+    EXPECT_FALSE(g->DaSinistra);
+    EXPECT_EQ(g->Label1()->text(), fromLeft);
+    EXPECT_EQ(fromLeft, "P2 C5 T0083\r\nP2 C3 T0084\r\nP2 C2 P24 C1.\r\n");
+}
+
+TEST_F(ClueWindowTest, ALanguageSwitchChangesTheTextsButNotTheWords)
+{
+    folder_->Write(QStringLiteral("English.lng"), MarkerFile(QStringLiteral("-en")));
+    ScriptTurn(3, 13, 21);
+    GameForm* g = Open(3);
+    EXPECT_EQ(g->Label1()->text(), "P2 C2 T0157 C3 T0158\r\nP2 C2 T0159");
+    MLSCurrentLanguage = QStringLiteral("English");
+    ScriptTurn(3, 13, 21);
+    g->NuovoTurno();
+    // The words stay in the language of the start; colour names were read when the window opened.
+    EXPECT_EQ(g->Label1()->text(), "P2 C2 T0157-en C3 T0158-en\r\nP2 C2 T0159-en");
+}
+
+TEST_F(ClueWindowTest, EveryPatternIsEquallyLikely)
+{
+    GameForm* g = Open(4);
+    SetRndSource({});
+    std::map<int, int> seen;
+    for (int i = 0; i < 24000; ++i) {
+        g->GeneraFrase();
+        ++seen[Caso];
+    }
+    ASSERT_EQ(seen.size(), 24u);
+    for (const auto& [pattern, count] : seen) {
+        EXPECT_GT(count, 820) << pattern;
+        EXPECT_LT(count, 1180) << pattern;
+    }
+}
+
+TEST(ClueSheets, MatchWhatTheProgramWrites)
+{
+    for (const char* language : {"Italiano", "English"}) {
+        UseLanguageFile(QStringLiteral(PARCOLO_DATA_DIR "/%1.lng").arg(language));
+        QFile sheet(QStringLiteral(PARCOLO_SOURCE_DIR "/docs/clues-%1.txt").arg(QString::fromLatin1(language).toLower()));
+        ASSERT_TRUE(sheet.open(QIODevice::ReadOnly)) << sheet.fileName().toStdString();
+        EXPECT_EQ(QString::fromUtf8(sheet.readAll()), ClueSheet())
+            << "regenerate with: build/parcolo-clues --sheet data/" << language << ".lng > " << sheet.fileName().toStdString();
+        const QStringList lines = ClueLines().split(u'\n', Qt::SkipEmptyParts);
+        EXPECT_EQ(lines.size(), 90);
+    }
+    MLSCurrentLanguage.clear();
+}

@@ -6,6 +6,7 @@
 #include "language/MLSTranslateForm.h"
 #include "language/modLanguageSupport.h"
 #include "shell/Instances.h"
+#include "shell/ModuloNavigate.h"
 #include "shell/Modulo1.h"
 
 #include <QAction>
@@ -23,7 +24,7 @@ QPushButton* NewButton(const QString& caption, const QString& picture)
     b->setText(caption);
     b->setFont(DesignFont(QStringLiteral("Arial"), 18, true));
     b->setIcon(QIcon(picture));
-    b->setIconSize(QSize(72, 24));
+    b->setIconSize(QSize(96, 32));
     b->setCursor(HandPointer());
     return b;
 }
@@ -44,7 +45,7 @@ FormMenuWindow::FormMenuWindow() : Form(QStringLiteral("FormMenu"), 7515, 5535)
     check1_->setFont(DesignFont(QStringLiteral("Arial"), 12, true));
     command1_ = Place(NewButton(QStringLiteral("Esci"), QStringLiteral(":/esci.png")), QStringLiteral("Command1"), -1,
                       1920, 4560, 4215, 735);
-    command1_->setIconSize(QSize(24, 24));
+    command1_->setIconSize(QSize(32, 32));
 
     mnuinfo_ = Add(menuBar()->addMenu(QStringLiteral("Informazioni")), QStringLiteral("Mnuinfo"));
     mnudoc_ = Add(mnuinfo_->addAction(QStringLiteral("documentazione")), QStringLiteral("mnudoc"));
@@ -57,6 +58,8 @@ FormMenuWindow::FormMenuWindow() : Form(QStringLiteral("FormMenu"), 7515, 5535)
     connect(command3_, &QPushButton::clicked, this, &FormMenuWindow::Command3_Click);
     connect(command1_, &QPushButton::clicked, this, &FormMenuWindow::Command1_Click);
     connect(check1_, &QCheckBox::toggled, this, &FormMenuWindow::Check1_Click);
+    connect(mnuabout_, &QAction::triggered, this, &FormMenuWindow::mnuabout_Click);
+    connect(mnudoc_, &QAction::triggered, this, &FormMenuWindow::mnudoc_Click);
 }
 
 QAction* FormMenuWindow::mnuLanguage(int k) const
@@ -128,6 +131,10 @@ void FormMenuWindow::mnuLanguage_Click(int Index)
     MLSWriteIni(InProgramFolder(QStringLiteral("LangSetting.ini")), QStringLiteral("Language"),
                 QStringLiteral("CurrentLanguage"), Caption(mnuLanguage(Index)));
 }
+
+void FormMenuWindow::mnuabout_Click() { FormInfo.Show(); }
+
+void FormMenuWindow::mnudoc_Click() { ApriDocumento(this, InProgramFolder(QStringLiteral("parcolo.pdf"))); }
 
 void FormMenuWindow::Check1_Click() { SuoniAttivi = check1_->isChecked(); }
 

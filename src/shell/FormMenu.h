@@ -24,6 +24,8 @@ public:
     void Command2_Click();
     void Command3_Click();
     void Command4_Click();
+    void mnuabout_Click();
+    void mnudoc_Click();
 
     // The language menu: one item per language file beside the program, the current one
     // checked; picking one switches every loaded window at once and stores the choice.

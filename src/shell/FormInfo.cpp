@@ -1,0 +1,77 @@
+#include "shell/FormInfo.h"
+
+#include "forms/Design.h"
+#include "forms/Properties.h"
+#include "language/MLSTranslateForm.h"
+#include "language/modLanguageSupport.h"
+#include "shell/Instances.h"
+#include "shell/Modulo1.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+
+QLabel* NewLabel(const QString& caption)
+{
+    auto* l = new QLabel(caption);
+    l->setTextFormat(Qt::PlainText);
+    l->setWordWrap(true);
+    l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    l->setFont(DesignFont(QStringLiteral("Arial"), 14.25, false));
+    return l;
+}
+
+const QString kCrLf = QStringLiteral("\r\n");
+
+}  // namespace
+
+FormInfoWindow::FormInfoWindow() : Form(QStringLiteral("FormInfo"), 8535, 6420)
+{
+    setWindowTitle(QStringLiteral("Informazioni su Parcolo"));
+    label1_ = Place(NewLabel(QStringLiteral("Label1")), QStringLiteral("Label1"), -1, 240, 1080, 4455, 1215);
+    label2_ = Place(NewLabel(QStringLiteral("Label2")), QStringLiteral("Label2"), -1, 240, 2640, 4335, 1575);
+    label3_ = Place(NewLabel(QStringLiteral("Label3")), QStringLiteral("Label3"), -1, 240, 4800, 4335, 1335);
+    label4_ = Place(NewLabel(QStringLiteral("Label1")), QStringLiteral("Label4"), -1, 5040, 1320, 3375, 2535);
+    command1_ = Place(new QPushButton(QStringLiteral("Chiudi")), QStringLiteral("Command1"), -1, 5640, 5280, 2655, 975);
+    command1_->setFont(DesignFont(QStringLiteral("Arial"), 14.25, false));
+    connect(command1_, &QPushButton::clicked, this, &FormInfoWindow::Command1_Click);
+}
+
+QString FormInfoWindow::Credit()
+{
+    return QStringLiteral("Software di") + kCrLf +
+           QStringLiteral("gli autori del progetto Parcolo - https://parcolo.example.org - autori@parcolo.example.org") +
+           kCrLf + kCrLf;
+}
+
+QString FormInfoWindow::TermsOfUse()
+{
+    return QString::fromUtf8("Parcolo è libero: puoi usarlo e darlo a chi vuoi.") + kCrLf +
+           QString::fromUtf8("È gratuito: nessuno può chiederti di pagarlo.") + kCrLf +
+           QString::fromUtf8("Viene dato così com'è, senza alcuna garanzia.");
+}
+
+void FormInfoWindow::Form_Load()
+{
+    MLSTranslateForm(this);
+    BindResizer(this);
+}
+
+void FormInfoWindow::Form_Activate()
+{
+    FillScreen();
+    SetCaption(label1_, Credit());
+    SetCaption(label2_, QString());
+    SetCaption(label3_, TermsOfUse());
+    QString lines;
+    for (const char* key : {"9996", "9997", "9998", "9999"}) {
+        const QString text = MLSGetString(QString::fromLatin1(key));
+        if (!text.isEmpty()) lines += text + kCrLf;
+    }
+    SetCaption(label4_, lines);
+}
+
+void FormInfoWindow::Form_Resize() { ResizeForm(this); }
+
+void FormInfoWindow::Command1_Click() { FormInfo.Unload(); }

@@ -1,0 +1,77 @@
+// The information box and the documentation.
+
+#include "shell/FormInfo.h"
+#include "shell/FormMenu.h"
+#include "shell/Instances.h"
+#include "shell/ModuloNavigate.h"
+#include "support/AppFixture.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QAction>
+
+namespace {
+class InfoTest : public AppTest {
+protected:
+    void SetUp() override
+    {
+        AppTest::SetUp();
+        SetDocumentOpener([this](const QString& path) { opened_.append(path); });
+    }
+    void TearDown() override
+    {
+        SetDocumentOpener({});
+        AppTest::TearDown();
+    }
+    FormInfoWindow* OpenInfo()
+    {
+        FormMenu.Show();
+        FormMenu.As<FormMenuWindow>()->mnuabout_Click();
+        return FormInfo.As<FormInfoWindow>();
+    }
+    QStringList opened_;
+};
+}  // namespace
+
+TEST_F(InfoTest, TheBoxShowsCreditTermsAndTheLanguageLines)
+{
+    folder_->Write(QStringLiteral("Italiano.lng"),
+                   LanguageFile({{"9997", QStringLiteral("seconda")}, {"9999", QStringLiteral("quarta")}},
+                                "[FormInfo]\r\nLabel4.Caption=\"sovrascritta\"\r\nCommand1.Caption=\"Chiudi ora\"\r\n"));
+    FormInfoWindow* info = OpenInfo();
+    EXPECT_EQ(info->Label4()->text(), "seconda\r\nquarta\r\n");
+    EXPECT_EQ(info->Command1()->text(), "Chiudi ora");
+    EXPECT_TRUE(info->Label1()->text().startsWith("Software di\r\n"));
+    EXPECT_TRUE(info->Label1()->text().endsWith("\r\n\r\n"));
+    EXPECT_EQ(info->Label1()->text().count("\r\n"), 3);
+    EXPECT_EQ(info->Label2()->text(), "");
+    EXPECT_EQ(info->Label3()->text().split("\r\n").size(), 3);
+    // The menu stays loaded behind it; activating the box again rebuilds the same texts.
+    EXPECT_TRUE(FormMenu.IsLoaded());
+    FormMenu.Show();
+    info->Label4()->setText(QStringLiteral("x"));
+    FormInfo.Show();
+    EXPECT_EQ(info->Label4()->text(), "seconda\r\nquarta\r\n");
+    info->Command1_Click();
+    EXPECT_FALSE(FormInfo.IsLoaded());
+    EXPECT_TRUE(FormMenu.IsLoaded());
+}
+
+TEST_F(InfoTest, WithoutInformationKeysTheLinesAreEmpty)
+{
+    folder_->Write(QStringLiteral("Italiano.lng"), LanguageFile({{"9996", QString()}}));
+    EXPECT_EQ(OpenInfo()->Label4()->text(), "");
+}
+
+TEST_F(InfoTest, TheManualOpensWhenItIsThereAndNothingHappensWhenNot)
+{
+    FormMenu.Show();
+    auto* menu = FormMenu.As<FormMenuWindow>();
+    menu->mnudoc()->trigger();
+    EXPECT_TRUE(opened_.isEmpty());
+    EXPECT_TRUE(boxes_.empty());
+    EXPECT_TRUE(FormMenu.IsLoaded());
+    folder_->Write(QStringLiteral("parcolo.pdf"), "%PDF-1.4\n");
+    menu->mnudoc()->trigger();
+    EXPECT_EQ(opened_, QStringList({folder_->File(QStringLiteral("parcolo.pdf"))}));
+}

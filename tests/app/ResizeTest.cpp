@@ -1,0 +1,181 @@
+// Screen fitting: controls follow the window in proportion, from the recorded layout.
+
+#include "forms/Controls.h"
+#include "forms/Properties.h"
+#include "game/GameForm.h"
+#include "resize/clsResize.h"
+#include "shell/FormInfo.h"
+#include "shell/FormMenu.h"
+#include "shell/Instances.h"
+#include "shell/Modulo1.h"
+#include "support/AppFixture.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+
+namespace {
+
+// A window of 3000 x 2000 twips with four labels and a menu item.
+class Plain : public Form {
+public:
+    Plain() : Form(QStringLiteral("FormPiana"), 3000, 2000)
+    {
+        all = Place(new QLabel, QStringLiteral("Tutto"), -1, 300, 200, 600, 400);
+        moves = Place(new QLabel, QStringLiteral("Sposta"), -1, 1200, 400, 600, 300);
+        fixed = Place(new QLabel, QStringLiteral("Fermo"), -1, 1500, 900, 450, 300);
+        other = Place(new QLabel, QStringLiteral("Altro"), -1, 90, 1500, 1200, 300);
+        SetTag(moves, QStringLiteral("@lt"));
+        SetTag(fixed, QStringLiteral("@"));
+        SetTag(other, QStringLiteral("testo del programma"));
+        Add(menuBar()->addAction(QStringLiteral("voce")), QStringLiteral("mnuVoce"));
+    }
+    QLabel* all;
+    QLabel* moves;
+    QLabel* fixed;
+    QLabel* other;
+};
+
+QRectF Twips(const QObject* c)
+{
+    return QRectF(*GetCoordinate(c, Coordinate::Left), *GetCoordinate(c, Coordinate::Top),
+                  *GetCoordinate(c, Coordinate::Width), *GetCoordinate(c, Coordinate::Height));
+}
+
+class ResizeTest : public AppTest {
+protected:
+    void SetUp() override
+    {
+        AppTest::SetUp();
+        form_ = plain_.As<Plain>();
+        resizer_.SetSourceForm(form_);
+        resizer_.ResizeControls();  // records the design layout
+        width_ = form_->ScaleWidth();
+        height_ = form_->ScaleHeight();
+    }
+    void TearDown() override
+    {
+        plain_.Unload();
+        AppTest::TearDown();
+    }
+    // Client area of the given size in twips.
+    void ResizeTo(double w, double h)
+    {
+        form_->resize(qRound(w / 15), qRound(h / 15) + (form_->height() - qRound(form_->ScaleHeight() / 15)));
+        resizer_.ResizeControls();
+    }
+
+    DefaultForm plain_{[] { return new Plain; }};
+    Plain* form_ = nullptr;
+    clsResize resizer_;
+    double width_ = 0, height_ = 0;
+};
+
+}  // namespace
+
+TEST_F(ResizeTest, TwiceTheWidthDoublesLeftAndWidthOnly)
+{
+    ResizeTo(2 * width_, height_);
+    EXPECT_EQ(Twips(form_->all), QRectF(600, 200, 1200, 400));
+    // Tags choose what is scaled: "@lt" moves but keeps its size, "@" stays, other text scales.
+    EXPECT_EQ(Twips(form_->moves), QRectF(2400, 400, 600, 300));
+    EXPECT_EQ(Twips(form_->fixed), QRectF(1500, 900, 450, 300));
+    EXPECT_EQ(Twips(form_->other), QRectF(180, 1500, 2400, 300));
+    EXPECT_TRUE(form_->updatesEnabled());
+}
+
+TEST_F(ResizeTest, ShrinkingAndGrowingBackRestoresEveryControl)
+{
+    const QRectF before = Twips(form_->all);
+    for (int i = 0; i < 20; ++i) {
+        ResizeTo(width_ * 0.37 + i, height_ * 0.71 + 3 * i);
+        ResizeTo(width_ * 1.93, height_ * 1.41);
+    }
+    ResizeTo(width_, height_);
+    EXPECT_EQ(Twips(form_->all), before);
+    EXPECT_EQ(Twips(form_->other), QRectF(90, 1500, 1200, 300));
+}
+
+TEST_F(ResizeTest, FlagsAreReadFromTheTagInAnyCase)
+{
+    const auto f = clsResize::FlagsFromTag;
+    EXPECT_TRUE(f(QString()).left && f(QString()).height);
+    const auto lt = f(QStringLiteral("@lT"));
+    EXPECT_TRUE(lt.left && lt.top && !lt.width && !lt.height);
+    const auto wh = f(QStringLiteral("@W,H"));
+    EXPECT_TRUE(!wh.left && !wh.top && wh.width && wh.height);
+    const auto none = f(QStringLiteral("@"));
+    EXPECT_FALSE(none.left || none.top || none.width || none.height);
+    const auto text = f(QStringLiteral("Ltwh"));  // does not start with "@": everything
+    EXPECT_TRUE(text.left && text.top && text.width && text.height);
+}
+
+TEST_F(ResizeTest, AMinimisedWindowIsLeftAlone)
+{
+    form_->show();
+    form_->showMinimized();
+    if (!form_->IsMinimised()) GTEST_SKIP() << "this platform does not minimise";
+    const QRectF before = Twips(form_->all);
+    ResizeTo(2 * width_, 2 * height_);
+    EXPECT_EQ(Twips(form_->all), before);
+}
+
+TEST_F(ResizeTest, SizeFormToScreenCentresTheWindowAtItsShare)
+{
+    SetScreenSizeTwipsForTesting(15360, 11520);
+    clsResize r;
+    r.SetSourceForm(form_);
+    r.SizeFormToScreen(75);
+    const QRect frame = form_->frameGeometry();
+    EXPECT_EQ(frame.height() * 15, 8640);
+    EXPECT_EQ(frame.width() * 15, 11520);
+    EXPECT_EQ(frame.top() * 15, 1440);
+    EXPECT_EQ(frame.left() * 15, 1920);
+}
+
+TEST_F(ResizeTest, AResizerWithoutItsWindowNeitherFailsNorReopensIt)
+{
+    FormMenu.Show();
+    FormMenuWindow* menu = FormMenu.As<FormMenuWindow>();
+    menu->mnuabout_Click();
+    ASSERT_TRUE(FormInfo.IsLoaded());
+    EXPECT_EQ(Ridimensionatore->SourceForm(), FormInfo.Instance());
+    FormInfo.As<FormInfoWindow>()->Command1_Click();
+    ProcessDeletes();
+    EXPECT_EQ(Ridimensionatore->SourceForm(), nullptr);
+    // The menu is resized: it rescales itself and the information box stays closed.
+    const QRectF before = Twips(menu->Command4());
+    menu->resize(menu->width() / 2, menu->height() / 2);
+    EXPECT_FALSE(FormInfo.IsLoaded());
+    EXPECT_LT(Twips(menu->Command4()).width(), before.width() * 0.6);
+}
+
+TEST_F(ResizeTest, TheGameKeepsThePlayersRowThroughResizes)
+{
+    FormMenu.Show();
+    FormMenu.As<FormMenuWindow>()->Command3_Click();
+    auto* g = FormAuto5.As<GameForm>();
+    // Put the row in the hidden order by swaps, then change the window's size twice.
+    for (int i = 0; i < 5; ++i) {
+        const int target = g->DaSinistra ? i : 4 - i;
+        for (int j = 0; j < 5; ++j)
+            if (Left(g->Image1(j)) == g->SlotX(target) && j != i) g->Image1_DragDrop(j, g->Image1(i));
+    }
+    g->Image1_DragDrop(1, g->Image1(2));
+    const int oldFirst = g->XPrimoPosto;
+    std::array<int, 5> slotOf{};
+    for (int i = 0; i < 5; ++i) slotOf[size_t(i)] = int((Left(g->Image1(i)) - g->XPrimoPosto) / g->DistanzaPosti);
+    g->resize(700, 500);
+    g->resize(1111, 777);
+    EXPECT_NE(g->XPrimoPosto, oldFirst);
+    for (int i = 0; i < 5; ++i) EXPECT_EQ(Left(g->Image1(i)), g->SlotX(slotOf[size_t(i)])) << i;
+    for (int k = 0; k < 5; ++k) {
+        EXPECT_EQ(Left(g->Label2(k)), g->SlotX(k));
+        EXPECT_EQ(Left(g->Label3(4 - k)), g->SlotX(k));
+    }
+    EXPECT_NEAR(g->XPrimoPosto, 120 * g->ScaleWidth() / 11535, 1.0);
+    g->Image1_DragDrop(2, g->Image1(1));
+    g->BottoneConferma_Click();
+    EXPECT_EQ(NumEsatti, 1);
+}

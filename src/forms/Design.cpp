@@ -1,6 +1,9 @@
 #include "forms/Design.h"
 
+#include <QApplication>
 #include <QFontDatabase>
+#include <QPalette>
+#include <QStyleFactory>
 #include <QPixmap>
 
 namespace {
@@ -22,6 +25,26 @@ QFont DesignFont(const QString& family, double points, bool bold)
     f.setPointSizeF(points);
     f.setBold(bold);
     return f;
+}
+
+void ApplyProgramLook(QApplication& app)
+{
+    if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion"))) QApplication::setStyle(fusion);
+    QPalette palette = QApplication::palette();
+    palette.setColor(QPalette::Window, QColor(0xF4, 0xF1, 0xEA));
+    palette.setColor(QPalette::Highlight, QColor(0x2F, 0x6F, 0xB7));
+    QApplication::setPalette(palette);
+    app.setStyleSheet(QStringLiteral(
+        "QPushButton {"
+        "  color: #1d2a38; border: 1px solid #7b8794; border-radius: 12px; padding: 6px 14px;"
+        "  background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #ffffff, stop:1 #dfe6ee); }"
+        "QPushButton:hover { border-color: #2f6fb7;"
+        "  background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #ffffff, stop:1 #cfe0f3); }"
+        "QPushButton:pressed { background: #bcd2ea; }"
+        "QPushButton:focus { border: 2px solid #2f6fb7; }"
+        "QPushButton:disabled { color: #9aa3ad; border-color: #c3c9cf; background: #eceff2; }"
+        "QLabel#Label1[clue=\"true\"] { background: white; color: black; border: 1px solid #9aa3ad;"
+        "  border-radius: 8px; padding: 8px; }"));
 }
 
 QPixmap HandPointerPixmap() { return QPixmap(QStringLiteral(":/pointer.png")); }

@@ -7,6 +7,11 @@
 // A font by its design name; the font system picks the nearest family it has.
 QFont DesignFont(const QString& family, double points, bool bold);
 
+class QApplication;
+
+// The program's look: one style on every desktop, rounded buttons, the clue on a white card.
+void ApplyProgramLook(QApplication& app);
+
 // The pointer the cars, the grid pictures and some buttons show.
 QCursor HandPointer();
 QPixmap HandPointerPixmap();

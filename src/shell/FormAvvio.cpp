@@ -28,7 +28,7 @@ FormAvvioWindow::FormAvvioWindow() : Form(QStringLiteral("FormAvvio"), 8745, 670
     command1_->setText(QStringLiteral("Avvio"));
     command1_->setFont(DesignFont(QStringLiteral("Arial"), 24, true));
     command1_->setIcon(QIcon(QStringLiteral(":/avvio.png")));
-    command1_->setIconSize(QSize(60, 40));
+    command1_->setIconSize(QSize(72, 48));
     command1_->setCursor(HandPointer());
     connect(command1_, &QPushButton::clicked, this, &FormAvvioWindow::Command1_Click);
 

@@ -1,5 +1,6 @@
 // Parcolo: a logic game of cars in a row of parking places.
 
+#include "forms/Design.h"
 #include "forms/Form.h"
 #include "shell/Modulo1.h"
 
@@ -11,6 +12,7 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("Parcolo"));
     // The program ends when its last window is unloaded, not when a message box closes.
     QApplication::setQuitOnLastWindowClosed(false);
+    ApplyProgramLook(app);
     if (!Main() || LoadedForms().isEmpty()) return 0;
     return QApplication::exec();
 }

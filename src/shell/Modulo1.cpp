@@ -9,12 +9,9 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QHash>
+#include <QLibrary>
 #include <QLockFile>
-#include <QPointer>
-#include <QSoundEffect>
 #include <QStandardPaths>
-#include <QUrl>
 
 bool SuoniAttivi = true;
 std::array<QString, 28> Parole;
@@ -31,26 +28,23 @@ std::function<void(const QString&)>& Player()
     return player;
 }
 
-// One effect per file, kept for the run; starting one stops the one still playing.
-void PlayWithQt(const QString& file)
+// The player module beside the program, loaded with the first sound; without it, silence.
+void PlayWithModule(const QString& file)
 {
-    static QHash<QString, QPointer<QSoundEffect>> effects;
-    static QPointer<QSoundEffect> playing;
+    using PlayFunction = void (*)(const QString&);
+    static PlayFunction play = nullptr;
     if (!QFile::exists(file)) return;  // a missing sound is silence
-    QPointer<QSoundEffect>& effect = effects[file];
-    if (!effect) {
-        effect = new QSoundEffect(QCoreApplication::instance());
-        effect->setSource(QUrl::fromLocalFile(file));
+    if (!play) {
+        QLibrary module(InProgramFolder(QStringLiteral("parcolo_sound")));
+        play = reinterpret_cast<PlayFunction>(module.resolve("ParcoloPlaySound"));
     }
-    if (playing) playing->stop();
-    playing = effect;
-    effect->play();
+    if (play) play(file);
 }
 
 void Play(const QString& file)
 {
     if (Player()) return Player()(file);
-    PlayWithQt(file);
+    PlayWithModule(file);
 }
 
 QString SoundFile(const QString& name)

@@ -190,3 +190,24 @@ TEST_F(StartupTest, ActivationComesFromAnotherForm)
     a.Unload();
     b.Unload();
 }
+
+TEST_F(StartupTest, TheRealPlayerIsLoadedFromBesideTheProgramOrStaysSilent)
+{
+    folder_->CopyShipped(QStringLiteral("suoni"));
+    SetSoundPlayer({});
+    SuonoErrato();  // no player module in the folder: silence, no failure
+    ASSERT_TRUE(QFile::copy(QStringLiteral(PARCOLO_PROGRAM_DIR "/libparcolo_sound.so"),
+                            folder_->File(QStringLiteral("libparcolo_sound.so"))));
+    QFile::remove(folder_->File(QStringLiteral("suoni/si2.wav")));
+    Script({Pick(1, 4)});
+    SuonoEsatto();  // a missing file is silence too
+    SuonoErrato();
+    SuonoErrato();  // the second cuts the first off
+    EXPECT_TRUE(played_.isEmpty());
+    // The player module, and with it the audio libraries, came in with the first sound.
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    ASSERT_TRUE(maps.open(QIODevice::ReadOnly));
+    const QByteArray mapped = maps.readAll();
+    EXPECT_TRUE(mapped.contains("libparcolo_sound.so"));
+    EXPECT_TRUE(mapped.contains("libQt6Multimedia"));
+}

@@ -1,0 +1,88 @@
+// Timings of the work the game does per event: a text lookup, a new turn, translating and
+// rescaling the five-car window. Runs on the offscreen platform with the shipped data.
+
+#include "forms/Form.h"
+#include "game/GameForm.h"
+#include "language/MLSTranslateForm.h"
+#include "language/modLanguageSupport.h"
+#include "resize/clsResize.h"
+#include "shell/Instances.h"
+#include "shell/Modulo1.h"
+
+#include <QApplication>
+#include <QFile>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+GameForm* FiveCars()
+{
+    static GameForm* g = [] {
+        FormAuto5.Show();
+        return FormAuto5.As<GameForm>();
+    }();
+    return g;
+}
+
+void BM_MLSGetString(benchmark::State& state)
+{
+    const QString keys[] = {QStringLiteral("0004"), QStringLiteral("0104"), QStringLiteral("0211"), QStringLiteral("9999")};
+    int i = 0;
+    for (auto _ : state) benchmark::DoNotOptimize(MLSGetString(keys[i++ & 3]));
+}
+BENCHMARK(BM_MLSGetString);
+
+void BM_NuovoTurno5(benchmark::State& state)
+{
+    GameForm* g = FiveCars();
+    for (auto _ : state) g->NuovoTurno();
+}
+BENCHMARK(BM_NuovoTurno5)->Unit(benchmark::kMicrosecond);
+
+void BM_TranslateForm5(benchmark::State& state)
+{
+    GameForm* g = FiveCars();
+    for (auto _ : state) MLSTranslateForm(g);
+}
+BENCHMARK(BM_TranslateForm5)->Unit(benchmark::kMicrosecond);
+
+void BM_ResizeControls5(benchmark::State& state)
+{
+    // A resizer of the benchmark's own, so the window's resize event does not do the work first.
+    GameForm* g = FiveCars();
+    Ridimensionatore.reset();
+    g->KeepResizer(nullptr);
+    clsResize resizer;
+    resizer.SetSourceForm(g);
+    resizer.ReInitialise();
+    const QSize sizes[] = {g->size(), g->size() * 0.8};
+    int i = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        g->resize(sizes[i++ & 1]);
+        state.ResumeTiming();
+        resizer.ResizeControls();
+    }
+}
+BENCHMARK(BM_ResizeControls5)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    SetProgramEndHandler([](bool) {});
+    // The shipped Italian file beside the benchmark, as beside the program.
+    MLSCurrentLanguage = QStringLiteral("Italiano");
+    if (!QFile::exists(MLSLanguageFile())) {
+        std::fprintf(stderr, "no Italiano.lng beside the benchmark\n");
+        return 1;
+    }
+    LoadParole();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -112,6 +112,14 @@ bool IsSafeText(const QString& s)
     return !s.contains(u'\r') && !s.contains(u'\n') && !s.contains(QChar(0));
 }
 
+// UTF-8 after the file's own mark: a mark further on is text, also at the start of a line, so a
+// line reads the same alone as within its file.
+QString DecodeUtf8(const QByteArray& bytes)
+{
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+    return decoder.decode(bytes);
+}
+
 QString DecodeAnsi(const QByteArray& bytes)
 {
     QStringDecoder decoder("windows-1252");
@@ -132,7 +140,7 @@ std::optional<QByteArray> EncodeAnsi(const QString& text)
 
 QString Decode(const QByteArray& bytes)
 {
-    if (bytes.startsWith(kUtf8Bom)) return QString::fromUtf8(bytes.constData() + 3, bytes.size() - 3);
+    if (bytes.startsWith(kUtf8Bom)) return DecodeUtf8(bytes.mid(3));
     return DecodeAnsi(bytes);
 }
 
@@ -216,7 +224,7 @@ std::optional<QByteArray> WithValue(const QByteArray& bytes, const QString& sect
     const auto decodeLine = [&](const ByteLine& l) {
         const QByteArray raw = bytes.mid(l.start, l.length);
         // Each line in the file's own encoding: a byte-order mark inside the file is text.
-        return utf8 ? QString::fromUtf8(raw) : DecodeAnsi(raw);
+        return utf8 ? DecodeUtf8(raw) : DecodeAnsi(raw);
     };
 
     bool inTarget = false;

@@ -164,6 +164,14 @@ TEST(IniWriter, ReadsLinesAsTheReaderDoes)
     ASSERT_TRUE(after);
     EXPECT_EQ(Value(*after, "Strings", "k"), "v");
     EXPECT_FALSE(Read(*after, "Strings", "0001"));
+
+    // The same inside a UTF-8 file, where the mark opens a line of its own.
+    const QByteArray utf8 = "\xEF\xBB\xBF; c\n\xEF\xBB\xBF[Strings]\r\n0001=\"uno\"\r\n";
+    const auto written = ini::WithValue(utf8, QStringLiteral("Strings"), QStringLiteral("k"), QStringLiteral("v"));
+    ASSERT_TRUE(written);
+    EXPECT_EQ(Value(*written, "Strings", "k"), "v");
+    EXPECT_FALSE(Read(*written, "Strings", "0001"));
+    EXPECT_EQ(Value("\xEF\xBB\xBF[S]\r\na=\"\xEF\xBB\xBFx\"\r\n", "S", "a"), QChar(0xFEFF) + QStringLiteral("x"));
 }
 
 TEST(IniWriter, RefusesTextsThatWouldChangeOtherEntries)

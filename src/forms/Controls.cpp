@@ -3,6 +3,7 @@
 #include "forms/Form.h"
 
 #include <QDrag>
+#include <QKeyEvent>
 #include <QDragEnterEvent>
 #include <QMimeData>
 #include <QMouseEvent>
@@ -28,12 +29,50 @@ void ImageControl::SetDraggable(bool draggable, const QPixmap& dragCursor)
 
 void ImageControl::SetDropTarget(bool target) { setAcceptDrops(target); }
 
+void ImageControl::SetPicked(bool picked)
+{
+    picked_ = picked;
+    update();
+}
+
 void ImageControl::paintEvent(QPaintEvent*)
 {
-    if (picture_.isNull()) return;
     QPainter p(this);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
-    p.drawPixmap(rect(), picture_);
+    if (!picture_.isNull()) p.drawPixmap(rect(), picture_);
+    if (!hasFocus() && !picked_) return;
+    // The picked picture wears an orange frame, the focused one a blue frame inside it.
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setBrush(Qt::NoBrush);
+    const int w = qMax(3, height() / 18);
+    if (picked_) {
+        p.setPen(QPen(QColor(0xF5, 0x8A, 0x07), w));
+        p.drawRoundedRect(QRectF(rect()).adjusted(w / 2.0, w / 2.0, -w / 2.0, -w / 2.0), 2 * w, 2 * w);
+    }
+    if (hasFocus()) {
+        const double in = picked_ ? 1.5 * w : w / 2.0;
+        p.setPen(QPen(QColor(0x2F, 0x6F, 0xB7), w, picked_ ? Qt::DashLine : Qt::SolidLine));
+        p.drawRoundedRect(QRectF(rect()).adjusted(in, in, -in, -in), 2 * w, 2 * w);
+    }
+}
+
+void ImageControl::keyPressEvent(QKeyEvent* e)
+{
+    e->ignore();
+    emit keyPressed(e);
+    if (!e->isAccepted()) QWidget::keyPressEvent(e);
+}
+
+void ImageControl::focusInEvent(QFocusEvent* e)
+{
+    QWidget::focusInEvent(e);
+    update();
+}
+
+void ImageControl::focusOutEvent(QFocusEvent* e)
+{
+    QWidget::focusOutEvent(e);
+    update();
 }
 
 void ImageControl::mousePressEvent(QMouseEvent* e)

@@ -25,9 +25,15 @@ public:
     // Accepts drops of draggable pictures of the same window.
     void SetDropTarget(bool target);
 
+    // Keyboard play: a frame shows the focus, another the picture picked up to be moved.
+    void SetPicked(bool picked);
+    bool IsPicked() const { return picked_; }
+
 signals:
     void clicked();
     void dropped(ImageControl* source);
+    // A key the picture does not handle itself; accept the event to keep it from the window.
+    void keyPressed(QKeyEvent* event);
 
 protected:
     void paintEvent(QPaintEvent* e) override;
@@ -36,6 +42,9 @@ protected:
     void dragEnterEvent(QDragEnterEvent* e) override;
     void dragMoveEvent(QDragMoveEvent* e) override;
     void dropEvent(QDropEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void focusInEvent(QFocusEvent* e) override;
+    void focusOutEvent(QFocusEvent* e) override;
 
 private:
     bool AcceptsDropFrom(const QObject* source) const;
@@ -45,6 +54,7 @@ private:
     QPixmap dragCursor_;
     bool draggable_ = false;
     bool pressed_ = false;
+    bool picked_ = false;
 };
 
 class StatusBarControl : public QStatusBar {

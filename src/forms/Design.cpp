@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFontDatabase>
 #include <QPalette>
+#include <QPushButton>
 #include <QStyleFactory>
 #include <QPixmap>
 
@@ -45,6 +46,14 @@ void ApplyProgramLook(QApplication& app)
         "QPushButton:disabled { color: #9aa3ad; border-color: #c3c9cf; background: #eceff2; }"
         "QLabel#Label1[clue=\"true\"] { background: white; color: black; border: 1px solid #9aa3ad;"
         "  border-radius: 8px; padding: 8px; }"));
+}
+
+QPushButton* DesignButton(const QString& caption, const QFont& font)
+{
+    auto* b = new QPushButton(caption);
+    b->setFont(font);
+    b->setAutoDefault(true);
+    return b;
 }
 
 QPixmap HandPointerPixmap() { return QPixmap(QStringLiteral(":/pointer.png")); }

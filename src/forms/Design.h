@@ -12,6 +12,11 @@ class QApplication;
 // The program's look: one style on every desktop, rounded buttons, the clue on a white card.
 void ApplyProgramLook(QApplication& app);
 
+class QPushButton;
+
+// A button as the windows use it; Return presses it when it has the focus, as Space does.
+QPushButton* DesignButton(const QString& caption, const QFont& font);
+
 // The pointer the cars, the grid pictures and some buttons show.
 QCursor HandPointer();
 QPixmap HandPointerPixmap();

@@ -12,6 +12,7 @@
 #include "shell/Rnd.h"
 
 #include <QDir>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
@@ -38,9 +39,7 @@ void CountOne(qint16& count)
 
 QPushButton* NewButton(const QString& caption)
 {
-    auto* b = new QPushButton(caption);
-    b->setFont(DesignFont(QStringLiteral("Arial"), 14.25, true));
-    return b;
+    return DesignButton(caption, DesignFont(QStringLiteral("Arial"), 14.25, true));
 }
 
 QLabel* NewMarker(const QString& caption)
@@ -66,6 +65,7 @@ GameForm::GameForm(const GameTable& table)
         car->SetDraggable(true, HandPointerPixmap());
         car->SetDropTarget(true);
         car->setCursor(HandPointer());
+        car->setFocusPolicy(Qt::StrongFocus);
         cars_.push_back(car);
     }
     for (int column = 2; column <= n + 1; ++column) {
@@ -74,6 +74,7 @@ GameForm::GameForm(const GameTable& table)
             auto* p = Place(new ImageControl, QStringLiteral("Image%1").arg(column), j,
                             L.gridLeft[size_t(column - 2)], L.gridTop[size_t(j)], kGridWidth, kGridHeight);
             p->setCursor(HandPointer());
+            p->setFocusPolicy(Qt::StrongFocus);
             p->hide();
             pictures.push_back(p);
         }
@@ -122,11 +123,15 @@ GameForm::GameForm(const GameTable& table)
                       QStringLiteral("MenuAzzera"));
     mnuEsci_ = Add(menuBar()->addAction(QStringLiteral("Esci")), QStringLiteral("mnuEsci"));
 
-    for (int i = 0; i < n; ++i)
+    for (int i = 0; i < n; ++i) {
         connect(cars_[size_t(i)], &ImageControl::dropped, this, [this, i](ImageControl* source) { Image1_DragDrop(i, source); });
+        connect(cars_[size_t(i)], &ImageControl::keyPressed, this, [this, i](QKeyEvent* e) { CarKey(i, e); });
+    }
     for (int column = 2; column <= n + 1; ++column)
-        for (int j = 0; j < n; ++j)
+        for (int j = 0; j < n; ++j) {
             connect(Grid(column, j), &ImageControl::clicked, this, [this, column, j] { Image_Click(column, j); });
+            connect(Grid(column, j), &ImageControl::keyPressed, this, [this, column, j](QKeyEvent* e) { GridKey(column, j, e); });
+        }
     connect(command1_, &QPushButton::clicked, this, &GameForm::Command1_Click);
     connect(conferma_, &QPushButton::clicked, this, &GameForm::BottoneConferma_Click);
     connect(avanti_, &QPushButton::clicked, this, &GameForm::BottoneAvanti_Click);
@@ -162,10 +167,7 @@ void GameForm::Form_Resize()
     // survive that: remember the slot of every car, and put the cars back on those slots of the
     // scaled row, whose coordinates the slot markers Label2 now give.
     std::array<int, 5> slotOf{};
-    if (turnStarted_ && DistanzaPosti != 0) {
-        for (int i = 0; i < N(); ++i)
-            slotOf[size_t(i)] = qBound(0, Nearest((Left(Image1(i)) - XPrimoPosto) / DistanzaPosti), N() - 1);
-    }
+    for (int i = 0; i < N(); ++i) slotOf[size_t(i)] = SlotOfCar(i);
     ResizeForm(this);
     if (!turnStarted_ || DistanzaPosti == 0 || IsMinimised()) return;
     XPrimoPosto = Nearest(Left(Label2(0)));
@@ -175,6 +177,7 @@ void GameForm::Form_Resize()
         SetLeft(Label3(N() - 1 - k), SlotX(k));
     }
     for (int i = 0; i < N(); ++i) SetLeft(Image1(i), SlotX(slotOf[size_t(i)]));
+    FollowTheRow();
 }
 
 void GameForm::LeggiColoriAuto()
@@ -184,6 +187,8 @@ void GameForm::LeggiColoriAuto()
 
 void GameForm::NuovoTurno()
 {
+    swaps_.clear();
+    Pick(-1);
     Caso = qint16(RndInt(2));
     DaSinistra = Caso == 0;
     for (int i = 0; i < N(); ++i) {
@@ -206,6 +211,8 @@ void GameForm::NuovoTurno()
     CaricaImmagini();
     GeneraFrase();
     conferma_->setEnabled(true);
+    FollowTheRow();
+    CarInSlot(0)->setFocus();
 }
 
 void GameForm::ScombiccheraPosti()
@@ -253,6 +260,7 @@ void GameForm::GeneraFrase()
 {
     Caso = qint16(RndInt(int(clues::PatternsFor(N()).size())));
     SetCaption(label1_, ClueText(N(), Caso, [this](int car) { return NomeColore[size_t(ColoreAuto[size_t(car)])]; }));
+    label1_->setAccessibleName(label1_->text().replace(QLatin1String("\r\n"), QLatin1String(" ")).trimmed());
 }
 
 void GameForm::Image1_DragDrop(int Index, QObject* Source)
@@ -260,6 +268,155 @@ void GameForm::Image1_DragDrop(int Index, QObject* Source)
     const int t = Nearest(Left(Image1(Index)));
     SetLeft(Image1(Index), Left(Source));
     SetLeft(Source, t);
+    const auto source = std::find(cars_.begin(), cars_.end(), Source);
+    if (!undoing_ && source != cars_.end() && *source != Image1(Index))
+        swaps_.emplace_back(Index, int(source - cars_.begin()));
+    FollowTheRow();
+}
+
+void GameForm::UndoSwap()
+{
+    if (swaps_.empty()) return;
+    const auto [index, source] = swaps_.back();
+    swaps_.pop_back();
+    undoing_ = true;
+    Image1_DragDrop(index, Image1(source));
+    undoing_ = false;
+}
+
+int GameForm::SlotOfCar(int car) const
+{
+    if (DistanzaPosti == 0) return 0;
+    return qBound(0, Nearest((Left(Image1(car)) - XPrimoPosto) / DistanzaPosti), N() - 1);
+}
+
+ImageControl* GameForm::CarInSlot(int k) const
+{
+    for (int i = 0; i < N(); ++i)
+        if (SlotOfCar(i) == k) return Image1(i);
+    return Image1(0);
+}
+
+void GameForm::Pick(int car)
+{
+    if (picked_ >= 0) Image1(picked_)->SetPicked(false);
+    picked_ = car;
+    if (car >= 0) Image1(car)->SetPicked(true);
+}
+
+ImageControl* GameForm::GridNeighbour(int column, int row, int dc, int dr) const
+{
+    for (int c = column + dc, r = row + dr; c >= 2 && c <= N() + 1 && r >= 0 && r < N(); c += dc, r += dr)
+        if (Grid(c, r)->isVisibleTo(this)) return Grid(c, r);
+    return nullptr;
+}
+
+void GameForm::CarKey(int car, QKeyEvent* e)
+{
+    if (e->modifiers() & ~Qt::KeypadModifier) return;
+    const int slot = SlotOfCar(car);
+    switch (e->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Right: {
+        const int target = slot + (e->key() == Qt::Key_Left ? -1 : 1);
+        if (target >= 0 && target < N()) CarInSlot(target)->setFocus(Qt::TabFocusReason);
+        break;
+    }
+    case Qt::Key_Down:
+        if (ImageControl* below = GridNeighbour(slot + 2, -1, 0, 1)) below->setFocus(Qt::TabFocusReason);
+        break;
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (picked_ < 0) {
+            Pick(car);
+        } else if (picked_ == car) {
+            Pick(-1);
+        } else {
+            // The picked car is dropped on this one, exactly as with the mouse.
+            const int source = picked_;
+            Pick(-1);
+            Image1_DragDrop(car, Image1(source));
+            CarInSlot(slot)->setFocus(Qt::TabFocusReason);
+        }
+        break;
+    case Qt::Key_Escape:
+        if (picked_ < 0) return;
+        Pick(-1);
+        break;
+    default:
+        return;
+    }
+    e->accept();
+}
+
+void GameForm::GridKey(int column, int row, QKeyEvent* e)
+{
+    if (e->modifiers() & ~Qt::KeypadModifier) return;
+    ImageControl* next = nullptr;
+    switch (e->key()) {
+    case Qt::Key_Left: next = GridNeighbour(column, row, -1, 0); break;
+    case Qt::Key_Right: next = GridNeighbour(column, row, 1, 0); break;
+    case Qt::Key_Down: next = GridNeighbour(column, row, 0, 1); break;
+    case Qt::Key_Up:
+        next = GridNeighbour(column, row, 0, -1);
+        if (!next) next = CarInSlot(column - 2);
+        break;
+    case Qt::Key_Space:
+        Image_Click(column, row);
+        next = GridNeighbour(column, row, 0, 1);
+        if (!next) next = GridNeighbour(column, row, 0, -1);
+        if (!next) next = CarInSlot(column - 2);
+        break;
+    default:
+        return;
+    }
+    if (next) next->setFocus(Qt::TabFocusReason);
+    e->accept();
+}
+
+void GameForm::keyPressEvent(QKeyEvent* e)
+{
+    if (e->matches(QKeySequence::Undo)) {
+        UndoSwap();
+        return;
+    }
+    // Alt+P, Alt+C, Alt+A for the buttons, unless the language gives them accelerators of
+    // their own with "&".
+    if (e->modifiers() == Qt::AltModifier) {
+        QPushButton* button = e->key() == Qt::Key_P ? command1_ : e->key() == Qt::Key_C ? conferma_
+                              : e->key() == Qt::Key_A ? avanti_ : nullptr;
+        if (button && !button->text().contains(u'&')) {
+            if (button->isEnabled()) button->click();
+            return;
+        }
+    }
+    Form::keyPressEvent(e);
+}
+
+void GameForm::FollowTheRow()
+{
+    QWidget* previous = nullptr;
+    const auto chain = [&](QWidget* w) {
+        if (previous) setTabOrder(previous, w);
+        previous = w;
+    };
+    for (int k = 0; k < N(); ++k) chain(CarInSlot(k));
+    for (int j = 0; j < N(); ++j)
+        for (int column = 2; column <= N() + 1; ++column) chain(Grid(column, j));
+    for (QWidget* button : {static_cast<QWidget*>(command1_), static_cast<QWidget*>(conferma_), static_cast<QWidget*>(avanti_)})
+        chain(button);
+
+    const auto colour = [this](int car) { return NomeColore[size_t(ColoreAuto[size_t(car)])]; };
+    for (int i = 0; i < N(); ++i)
+        Image1(i)->setAccessibleName(colour(i) + QStringLiteral(", posto %1").arg(SlotOfCar(i) + 1));
+    for (int column = 2; column <= N() + 1; ++column)
+        for (int j = 0; j < N(); ++j)
+            Grid(column, j)->setAccessibleName(
+                Grid(column, j)->Picture().isNull()
+                    ? QString()
+                    : colour(rowCar_[size_t(j)]) + QStringLiteral(", sotto il posto %1").arg(column - 1));
+    for (QPushButton* button : {command1_, conferma_, avanti_}) button->setAccessibleName(QString(button->text()).remove(u'&'));
 }
 
 void GameForm::Image_Click(int column, int Index) { Grid(column, Index)->hide(); }
@@ -284,9 +441,11 @@ void GameForm::Command1_Click()
         } while (!Tag(Grid(2, Caso)).isEmpty());
         SetTag(Grid(2, Caso), marker);
         for (int column = 2; column <= n + 1; ++column) Grid(column, Caso)->SetPicture(Image1(k)->Picture());
+        rowCar_[size_t(Caso)] = k;
     }
     for (int j = 0; j < n; ++j)
         for (int column = 2; column <= n + 1; ++column) Grid(column, j)->show();
+    FollowTheRow();
 }
 
 void GameForm::BottoneConferma_Click()
@@ -335,4 +494,5 @@ void GameForm::ShowCounts()
 {
     statusBar_->Panel(1)->setText(Parole[0] + QString::number(NumEsatti));
     statusBar_->Panel(2)->setText(Parole[1] + QString::number(NumErrati));
+    for (int p = 1; p <= 2; ++p) statusBar_->Panel(p)->setAccessibleName(statusBar_->Panel(p)->text());
 }

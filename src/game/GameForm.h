@@ -17,6 +17,7 @@
 
 class ImageControl;
 class QAction;
+class QKeyEvent;
 class QLabel;
 class QPushButton;
 class StatusBarControl;
@@ -54,6 +55,17 @@ public:
     void MenuAzzera_Click();        // counts to zero
     void mnuEsci_Click();           // ask, then back to the menu
 
+    // Keyboard play: every key ends in the same handlers as the mouse (the swap of
+    // Image1_DragDrop, the hide of Image_Click, the buttons' clicks).
+    void CarKey(int car, QKeyEvent* event);
+    void GridKey(int column, int row, QKeyEvent* event);
+    // Undoes the last swap of this turn with another swap.
+    void UndoSwap();
+    int PickedCar() const { return picked_; }
+    // The car standing in slot k, or nullptr.
+    ImageControl* CarInSlot(int k) const;
+    int SlotOfCar(int car) const;
+
     // The turn's state.
     std::array<qint16, 5> ColoreAuto{};
     std::array<QString, 11> NomeColore;
@@ -78,12 +90,21 @@ public:
     // The slot coordinate of slot k.
     int SlotX(int k) const { return XPrimoPosto + k * DistanzaPosti; }
 
+protected:
+    void keyPressEvent(QKeyEvent* e) override;
+
 private:
     // Panel 1: the word of key "0002" and the right answers; panel 2: key "0003" and the wrong ones.
     void ShowCounts();
     QString ColourKey(int colour) const;
     // The text that marks a grid row as filled; never empty, or one car could fill two rows.
     QString RowMarker() const;
+    // Keyboard and screen readers follow the row: Tab goes from car to car in slot order,
+    // every picture is named by its colour and place.
+    void FollowTheRow();
+    void Pick(int car);
+    // The nearest visible grid picture from (column, row) going (dc, dr), or nullptr.
+    ImageControl* GridNeighbour(int column, int row, int dc, int dr) const;
 
     const GameTable& table_;
     std::vector<ImageControl*> cars_;
@@ -98,4 +119,8 @@ private:
     QAction* menuAzzera_ = nullptr;
     QAction* mnuEsci_ = nullptr;
     bool turnStarted_ = false;
+    int picked_ = -1;                            // the car picked up with the keyboard
+    std::vector<std::pair<int, int>> swaps_;     // this turn's swaps, for undo
+    bool undoing_ = false;
+    std::array<int, 5> rowCar_{};                // the car each grid row shows
 };

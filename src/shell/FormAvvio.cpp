@@ -24,9 +24,8 @@ FormAvvioWindow::FormAvvioWindow() : Form(QStringLiteral("FormAvvio"), 8745, 670
     label1_ = Place(new QLabel(QStringLiteral("02/10/2005")), QStringLiteral("Label1"), -1, 6360, 5040, 2175, 375);
     label1_->setFont(DesignFont(QStringLiteral("Comic Sans MS"), 14.25, true));
 
-    command1_ = Place(new QPushButton, QStringLiteral("Command1"), -1, 2280, 4560, 4065, 1305);
-    command1_->setText(QStringLiteral("Avvio"));
-    command1_->setFont(DesignFont(QStringLiteral("Arial"), 24, true));
+    command1_ = Place(DesignButton(QStringLiteral("Avvio"), DesignFont(QStringLiteral("Arial"), 24, true)),
+                      QStringLiteral("Command1"), -1, 2280, 4560, 4065, 1305);
     command1_->setIcon(QIcon(QStringLiteral(":/avvio.png")));
     command1_->setIconSize(QSize(72, 48));
     command1_->setCursor(HandPointer());

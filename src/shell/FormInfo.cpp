@@ -33,8 +33,8 @@ FormInfoWindow::FormInfoWindow() : Form(QStringLiteral("FormInfo"), 8535, 6420)
     label2_ = Place(NewLabel(QStringLiteral("Label2")), QStringLiteral("Label2"), -1, 240, 2640, 4335, 1575);
     label3_ = Place(NewLabel(QStringLiteral("Label3")), QStringLiteral("Label3"), -1, 240, 4800, 4335, 1335);
     label4_ = Place(NewLabel(QStringLiteral("Label1")), QStringLiteral("Label4"), -1, 5040, 1320, 3375, 2535);
-    command1_ = Place(new QPushButton(QStringLiteral("Chiudi")), QStringLiteral("Command1"), -1, 5640, 5280, 2655, 975);
-    command1_->setFont(DesignFont(QStringLiteral("Arial"), 14.25, false));
+    command1_ = Place(DesignButton(QStringLiteral("Chiudi"), DesignFont(QStringLiteral("Arial"), 14.25, false)),
+                      QStringLiteral("Command1"), -1, 5640, 5280, 2655, 975);
     connect(command1_, &QPushButton::clicked, this, &FormInfoWindow::Command1_Click);
 }
 

@@ -20,9 +20,7 @@ namespace {
 
 QPushButton* NewButton(const QString& caption, const QString& picture)
 {
-    auto* b = new QPushButton;
-    b->setText(caption);
-    b->setFont(DesignFont(QStringLiteral("Arial"), 18, true));
+    auto* b = DesignButton(caption, DesignFont(QStringLiteral("Arial"), 18, true));
     b->setIcon(QIcon(picture));
     b->setIconSize(QSize(96, 32));
     b->setCursor(HandPointer());

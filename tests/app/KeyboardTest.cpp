@@ -1,0 +1,190 @@
+// Playing without a mouse, undoing swaps, and the names screen readers get.
+
+#include "forms/Controls.h"
+#include "forms/Properties.h"
+#include "game/GameForm.h"
+#include "shell/FormAvvio.h"
+#include "shell/FormMenu.h"
+#include "shell/Instances.h"
+#include "shell/Modulo1.h"
+#include "support/AppFixture.h"
+
+#include <QAccessible>
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+
+class KeyboardTest : public AppTest {
+protected:
+    GameForm* Open(int n)
+    {
+        FormMenu.Show();
+        auto* menu = FormMenu.As<FormMenuWindow>();
+        if (n == 3) menu->Command4_Click();
+        if (n == 4) menu->Command2_Click();
+        if (n == 5) menu->Command3_Click();
+        return (n == 3 ? FormAuto3 : n == 4 ? FormAuto4 : FormAuto5).As<GameForm>();
+    }
+    // A key pressed where the window's focus is.
+    static void Press(GameForm* g, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QWidget* target = g->focusWidget() ? g->focusWidget() : g;
+        QKeyEvent e(QEvent::KeyPress, key, modifiers);
+        QCoreApplication::sendEvent(target, &e);
+    }
+    static std::vector<double> Lefts(const GameForm* g)
+    {
+        std::vector<double> v;
+        for (int i = 0; i < g->N(); ++i) v.push_back(Left(g->Image1(i)));
+        return v;
+    }
+    static QString Name(QObject* o) { return QAccessible::queryAccessibleInterface(o)->text(QAccessible::Name); }
+};
+
+}  // namespace
+
+TEST_F(KeyboardTest, SpaceRightSpaceSwapsTwoCarsLikeADrop)
+{
+    GameForm* g = Open(4);
+    ImageControl* first = g->CarInSlot(0);
+    ImageControl* second = g->CarInSlot(1);
+    EXPECT_EQ(g->focusWidget(), first);
+    Press(g, Qt::Key_Space);
+    EXPECT_TRUE(first->IsPicked());
+    Press(g, Qt::Key_Right);
+    EXPECT_EQ(g->focusWidget(), second);
+    Press(g, Qt::Key_Return);
+    EXPECT_EQ(g->CarInSlot(0), second);
+    EXPECT_EQ(g->CarInSlot(1), first);
+    EXPECT_EQ(g->PickedCar(), -1);
+    EXPECT_FALSE(first->IsPicked());
+    EXPECT_EQ(g->focusWidget(), first) << "the focus stays on the slot";
+    // Tab goes on in slot order, also after the swap.
+    for (int k = 0; k + 1 < 4; ++k) EXPECT_EQ(g->CarInSlot(k)->nextInFocusChain(), g->CarInSlot(k + 1)) << k;
+    Press(g, Qt::Key_Left);
+    Press(g, Qt::Key_Left);  // no slot left of the first
+    EXPECT_EQ(g->focusWidget(), second);
+}
+
+TEST_F(KeyboardTest, EscapeDropsThePickAndNothingMoves)
+{
+    GameForm* g = Open(5);
+    const auto before = Lefts(g);
+    Press(g, Qt::Key_Space);
+    Press(g, Qt::Key_Right);
+    Press(g, Qt::Key_Right);
+    Press(g, Qt::Key_Escape);
+    EXPECT_EQ(g->PickedCar(), -1);
+    Press(g, Qt::Key_Space);  // a new pick, then the same car again: dropped
+    Press(g, Qt::Key_Space);
+    EXPECT_EQ(g->PickedCar(), -1);
+    EXPECT_EQ(Lefts(g), before);
+}
+
+TEST_F(KeyboardTest, TheGridIsWalkedAndCrossedOutWithKeys)
+{
+    GameForm* g = Open(3);
+    Press(g, Qt::Key_P, Qt::AltModifier);  // "Possibilità"
+    ASSERT_TRUE(g->Grid(2, 0)->isVisibleTo(g));
+    g->CarInSlot(0)->setFocus();
+    Press(g, Qt::Key_Down);
+    EXPECT_EQ(g->focusWidget(), g->Grid(2, 0));
+    Press(g, Qt::Key_Space);  // the same handler as a click
+    EXPECT_FALSE(g->Grid(2, 0)->isVisibleTo(g));
+    EXPECT_EQ(g->focusWidget(), g->Grid(2, 1));
+    Press(g, Qt::Key_Right);
+    EXPECT_EQ(g->focusWidget(), g->Grid(3, 1));
+    Press(g, Qt::Key_Up);
+    EXPECT_EQ(g->focusWidget(), g->Grid(3, 0));
+    Press(g, Qt::Key_Up);
+    EXPECT_EQ(g->focusWidget(), g->CarInSlot(1));
+    // Going down the first column skips the hidden picture.
+    g->CarInSlot(0)->setFocus();
+    Press(g, Qt::Key_Down);
+    EXPECT_EQ(g->focusWidget(), g->Grid(2, 1));
+}
+
+TEST_F(KeyboardTest, UndoTakesBackTheTurnsSwapsOneByOne)
+{
+    GameForm* g = Open(5);
+    const auto start = Lefts(g);
+    g->Image1_DragDrop(0, g->Image1(3));
+    const auto afterOne = Lefts(g);
+    g->Image1_DragDrop(4, g->Image1(1));
+    g->Image1_DragDrop(2, g->Image1(2));  // no swap, nothing to undo
+    Press(g, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(Lefts(g), afterOne);
+    Press(g, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(Lefts(g), start);
+    Press(g, Qt::Key_Z, Qt::ControlModifier);  // nothing left to undo
+    EXPECT_EQ(Lefts(g), start);
+    // A new turn starts a new history.
+    g->Image1_DragDrop(0, g->Image1(1));
+    g->NuovoTurno();
+    const auto fresh = Lefts(g);
+    g->UndoSwap();
+    EXPECT_EQ(Lefts(g), fresh);
+}
+
+TEST_F(KeyboardTest, AltKeysPressTheButtonsUnlessTheLanguageHasItsOwn)
+{
+    Script({Pick(0, 2), Pick(0, 3), Pick(1, 3), Pick(2, 3)});
+    GameForm* g = Open(3);
+    Press(g, Qt::Key_A, Qt::AltModifier);  // "avanti" is off: nothing
+    EXPECT_FALSE(g->BottoneAvanti()->isEnabled());
+    Press(g, Qt::Key_C, Qt::AltModifier);
+    EXPECT_EQ(NumEsatti, 1);
+    Press(g, Qt::Key_A, Qt::AltModifier);
+    EXPECT_FALSE(g->BottoneAvanti()->isEnabled());
+    EXPECT_TRUE(g->BottoneConferma()->isEnabled());
+    // A caption with "&" brings its own accelerator, and Alt+C no longer stands for it.
+    g->BottoneConferma()->setText(QStringLiteral("&Verifica"));
+    Press(g, Qt::Key_C, Qt::AltModifier);
+    EXPECT_EQ(NumEsatti + NumErrati, 1);
+}
+
+TEST_F(KeyboardTest, CarsPicturesButtonsAndTextsHaveNames)
+{
+    Script({Pick(0, 2), Pick(2, 3), Pick(0, 3), Pick(0, 3), Pick(0, 10), Pick(1, 10), Pick(2, 10)});
+    GameForm* g = Open(3);
+    // Car 2 (verde) stands in slot 1, car 0 (rossa) in slot 2, car 1 (blu) in slot 3.
+    EXPECT_EQ(Name(g->Image1(0)), "rossa, posto 2");
+    EXPECT_EQ(Name(g->Image1(1)), "blu, posto 3");
+    EXPECT_EQ(Name(g->Image1(2)), "verde, posto 1");
+    g->Image1_DragDrop(0, g->Image1(2));
+    EXPECT_EQ(Name(g->Image1(0)), "rossa, posto 1");
+    EXPECT_EQ(Name(g->Image1(2)), "verde, posto 2");
+    EXPECT_EQ(Name(g->Label1()), g->Label1()->text().replace("\r\n", " ").trimmed());
+    EXPECT_FALSE(Name(g->Label1()).isEmpty());
+    EXPECT_EQ(Name(g->StatusBar1()->Panel(1)), "Esatti 0");
+    EXPECT_EQ(Name(g->BottoneConferma()), "Conferma");
+    Script({Pick(2, 3), Pick(0, 3), Pick(1, 3)});
+    g->Command1_Click();
+    EXPECT_EQ(Name(g->Grid(4, 2)), "rossa, sotto il posto 3");
+    EXPECT_EQ(Name(g->Grid(2, 0)), "blu, sotto il posto 1");
+}
+
+TEST_F(KeyboardTest, TheStartScreenAndTheMenuWorkWithTabAndReturn)
+{
+    FormAvvio.Show();
+    auto* avvio = FormAvvio.Instance();
+    QWidget* start = avvio->ControlAs<QWidget>(QStringLiteral("Command1"));
+    start->setFocus();
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QCoreApplication::sendEvent(start, &enter);
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_Return, Qt::NoModifier);
+    QCoreApplication::sendEvent(start, &release);
+    ASSERT_TRUE(FormMenu.IsLoaded());
+    EXPECT_FALSE(FormAvvio.IsLoaded());
+    auto* menu = FormMenu.As<FormMenuWindow>();
+    // Tab runs down the buttons in their order on the screen.
+    EXPECT_EQ(menu->Command4()->nextInFocusChain(), menu->Command2());
+    EXPECT_EQ(menu->Command2()->nextInFocusChain(), menu->Command3());
+    menu->Command3()->setFocus();
+    QCoreApplication::sendEvent(menu->Command3(), &enter);
+    QCoreApplication::sendEvent(menu->Command3(), &release);
+    EXPECT_TRUE(FormAuto5.IsLoaded());
+}

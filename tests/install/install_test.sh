@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Installs the build into a temporary prefix, checks the layout and the desktop files, and starts
+# the installed launcher (through a link elsewhere, as a packaged bin/ would be) offscreen.
+set -euo pipefail
+build=$1
+prefix=$(mktemp -d)
+run=$(mktemp -d)
+trap 'kill "$pid" 2>/dev/null || true; rm -rf "$prefix" "$run"' EXIT
+pid=
+cmake --install "$build" --prefix "$prefix" >/dev/null
+
+for f in bin/parcolo lib/parcolo/parcolo lib/parcolo/libparcolo_sound.so lib/parcolo/parcolo.pdf \
+         lib/parcolo/Italiano.lng lib/parcolo/English.lng lib/parcolo/immagini/1s.gif lib/parcolo/immagini/10d.gif \
+         lib/parcolo/suoni/si1.wav lib/parcolo/suoni/no.wav share/applications/parcolo.desktop \
+         share/metainfo/org.example.parcolo.metainfo.xml share/icons/hicolor/scalable/apps/parcolo.svg \
+         share/icons/hicolor/256x256/apps/parcolo.png; do
+  [ -e "$prefix/$f" ] || { echo "not installed: $f"; exit 1; }
+done
+[ -x "$prefix/bin/parcolo" ] || { echo "the launcher is not executable"; exit 1; }
+[ "$(ls "$prefix/lib/parcolo/immagini" | wc -l)" -eq 20 ] || { echo "not all 20 car pictures"; exit 1; }
+[ ! -e "$prefix/lib/parcolo/LangSetting.ini" ] || { echo "a language setting was installed"; exit 1; }
+if command -v desktop-file-validate >/dev/null; then desktop-file-validate "$prefix/share/applications/parcolo.desktop"; fi
+if command -v appstreamcli >/dev/null; then appstreamcli validate --no-net "$prefix/share/metainfo/org.example.parcolo.metainfo.xml"; fi
+
+ln -s "$prefix/bin/parcolo" "$run/parcolo"
+XDG_RUNTIME_DIR=$run QT_QPA_PLATFORM=offscreen "$run/parcolo" >"$run/out" 2>&1 &
+pid=$!
+sleep 3
+if ! kill -0 "$pid" 2>/dev/null; then
+  echo "the installed program did not keep running:"; cat "$run/out"; exit 1
+fi
+echo "installed and started"

@@ -112,11 +112,12 @@ bool IsSafeText(const QString& s)
     return !s.contains(u'\r') && !s.contains(u'\n') && !s.contains(QChar(0));
 }
 
-// UTF-8 after the file's own mark: a mark further on is text, also at the start of a line, so a
-// line reads the same alone as within its file.
+// UTF-8 after the file's own mark, so that a line reads the same alone as within its file: a
+// mark further on is text, also at the start of a line, and a sequence cut short at the end of
+// the file is a replacement character, not held back for bytes that never come.
 QString DecodeUtf8(const QByteArray& bytes)
 {
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom | QStringDecoder::Flag::Stateless);
     return decoder.decode(bytes);
 }
 

@@ -172,6 +172,13 @@ TEST(IniWriter, ReadsLinesAsTheReaderDoes)
     EXPECT_EQ(Value(*written, "Strings", "k"), "v");
     EXPECT_FALSE(Read(*written, "Strings", "0001"));
     EXPECT_EQ(Value("\xEF\xBB\xBF[S]\r\na=\"\xEF\xBB\xBFx\"\r\n", "S", "a"), QChar(0xFEFF) + QStringLiteral("x"));
+
+    // A UTF-8 sequence cut short by the end of the file reads the same before and after a
+    // line is added behind it.
+    const QByteArray cut = "\xEF\xBB\xBF[Language]\r\n0002=\xEF";
+    EXPECT_EQ(Value(cut, "Language", "0002"), QString(QChar(0xFFFD)));
+    const auto added = ini::WithValue(cut, QStringLiteral("Strings"), QStringLiteral("k"), QStringLiteral("v"));
+    EXPECT_EQ(Value(*added, "Language", "0002"), QString(QChar(0xFFFD)));
 }
 
 TEST(IniWriter, RefusesTextsThatWouldChangeOtherEntries)

@@ -1,0 +1,146 @@
+// parcolo-shots OUT_DIR: the pictures of docs/, taken of the real windows on the screen the
+// program runs on (scripts/screenshots runs it under Xvfb at two screen sizes). Turns are set up
+// with scripted draws so every picture shows the same game.
+
+#include "forms/Controls.h"
+#include "forms/Design.h"
+#include "forms/Form.h"
+#include "forms/MsgBox.h"
+#include "forms/Properties.h"
+#include "game/GameForm.h"
+#include "language/modLanguageSupport.h"
+#include "shell/FormAvvio.h"
+#include "shell/FormInfo.h"
+#include "shell/FormMenu.h"
+#include "shell/Instances.h"
+#include "shell/Modulo1.h"
+#include "shell/Rnd.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QEventLoop>
+#include <QKeyEvent>
+#include <QPixmap>
+#include <QScreen>
+#include <QTimer>
+
+#include <cstdio>
+#include <deque>
+
+namespace {
+
+std::deque<double> g_draws;
+
+// The next draws give Int(Rnd x k) = value for each (value, k).
+void Script(std::initializer_list<std::pair<int, int>> picks)
+{
+    for (const auto& [value, k] : picks) g_draws.push_back((value + 0.5) / k);
+}
+
+// A turn counted from the left with car k in slot `order[k]`, colours given, then pattern p.
+void ScriptTurn(int n, bool fromLeft, std::vector<int> shuffle, std::vector<int> colours, int pattern, int patterns)
+{
+    Script({{fromLeft ? 0 : 1, 2}});
+    for (const int r : shuffle) Script({{r, n}});
+    for (const int c : colours) Script({{c - 1, 10}});
+    Script({{pattern, patterns}});
+}
+
+void Settle(int ms = 400)
+{
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+void Shoot(const QString& file)
+{
+    Settle();
+    QGuiApplication::primaryScreen()->grabWindow(0).save(file);
+    std::printf("%s\n", qPrintable(file));
+}
+
+void Solve(GameForm* g)
+{
+    for (int i = 0; i < g->N(); ++i) {
+        const int target = g->DaSinistra ? i : g->N() - 1 - i;
+        for (int j = 0; j < g->N(); ++j)
+            if (Left(g->Image1(j)) == g->SlotX(target) && j != i) g->Image1_DragDrop(j, g->Image1(i));
+    }
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    ApplyProgramLook(app);
+    if (argc != 2) {
+        std::fputs("usage: parcolo-shots OUT_DIR\n", stderr);
+        return 2;
+    }
+    const QDir out(QString::fromLocal8Bit(argv[1]));
+    const QString size = QStringLiteral("-%1x%2").arg(QGuiApplication::primaryScreen()->size().width())
+                             .arg(QGuiApplication::primaryScreen()->size().height());
+    SetProgramEndHandler([](bool) {});
+    SetSoundPlayer([](const QString&) {});
+    SetMsgBoxHandler([](const MsgBoxRequest&) { return MsgResult::Yes; });
+    SetRndSource([] {
+        if (g_draws.empty()) return 0.37;
+        const double v = g_draws.front();
+        g_draws.pop_front();
+        return v;
+    });
+    // Every run starts in Italian, whatever an earlier run picked.
+    MLSWriteIni(InProgramFolder(QStringLiteral("LangSetting.ini")), QStringLiteral("Language"),
+                QStringLiteral("CurrentLanguage"), QStringLiteral("Italiano"));
+    MLSCurrentLanguage = QStringLiteral("Italiano");
+    LoadParole();
+
+    FormAvvio.Show();
+    Shoot(out.filePath(QStringLiteral("start") + size + QStringLiteral(".png")));
+    FormAvvio.As<FormAvvioWindow>()->Command1_Click();
+    Shoot(out.filePath(QStringLiteral("menu") + size + QStringLiteral(".png")));
+    FormMenu.As<FormMenuWindow>()->mnuabout_Click();
+    Shoot(out.filePath(QStringLiteral("info") + size + QStringLiteral(".png")));
+    FormInfo.As<FormInfoWindow>()->Command1_Click();
+
+    // Five cars counted from the right, a four-line clue.
+    ScriptTurn(5, false, {3, 0, 4, 1, 2}, {3, 1, 8, 4, 6}, 19, 45);
+    FormMenu.As<FormMenuWindow>()->Command3_Click();
+    auto* five = FormAuto5.As<GameForm>();
+    Shoot(out.filePath(QStringLiteral("five-cars") + size + QStringLiteral(".png")));
+    // Solved, with the grid open and a few candidates crossed out.
+    Solve(five);
+    five->BottoneConferma_Click();
+    Script({{2, 5}, {4, 5}, {0, 5}, {3, 5}, {1, 5}});
+    five->Command1_Click();
+    for (const auto& [column, row] : {std::pair{2, 0}, {2, 1}, {3, 0}, {4, 3}, {5, 4}, {6, 2}, {6, 3}})
+        five->Image_Click(column, row);
+    Shoot(out.filePath(QStringLiteral("solved-with-grid") + size + QStringLiteral(".png")));
+    five->mnuEsci_Click();
+
+    // Keyboard play: the focus frame on one car, another picked up.
+    ScriptTurn(4, true, {2, 0, 3, 1}, {5, 2, 10, 7}, 9, 24);
+    FormMenu.As<FormMenuWindow>()->Command2_Click();
+    auto* four = FormAuto4.As<GameForm>();
+    four->activateWindow();
+    four->CarInSlot(0)->setFocus();
+    QKeyEvent space(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier);
+    QCoreApplication::sendEvent(four->CarInSlot(0), &space);
+    four->CarInSlot(2)->setFocus();
+    Shoot(out.filePath(QStringLiteral("keyboard") + size + QStringLiteral(".png")));
+    four->mnuEsci_Click();
+
+    // Switched to English from "Lingua", then a three-car game.
+    auto* menu = FormMenu.As<FormMenuWindow>();
+    for (int k = 0; k < menu->mnuLanguageCount(); ++k)
+        if (menu->mnuLanguage(k)->text() == QLatin1String("English")) menu->mnuLanguage_Click(k);
+    Shoot(out.filePath(QStringLiteral("english-menu") + size + QStringLiteral(".png")));
+    ScriptTurn(3, true, {1, 2, 0}, {1, 2, 3}, 18, 21);
+    menu->Command4_Click();
+    Shoot(out.filePath(QStringLiteral("english-game") + size + QStringLiteral(".png")));
+    return 0;
+}

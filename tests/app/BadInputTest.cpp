@@ -124,23 +124,14 @@ protected:
         ASSERT_TRUE(Main());
         FormAvvio.As<FormAvvioWindow>()->Command1_Click();
         for (const int n : {3, 4, 5}) {
-            auto* menu = FormMenu.As<FormMenuWindow>();
-            if (n == 3) menu->Command4_Click();
-            if (n == 4) menu->Command2_Click();
-            if (n == 5) menu->Command3_Click();
-            DefaultForm& window = n == 3 ? FormAuto3 : n == 4 ? FormAuto4 : FormAuto5;
-            auto* g = window.As<GameForm>();
+            auto* g = OpenGame(n);
             g->Command1_Click();
             g->Image_Click(2, 0);
             g->Image1_DragDrop(0, g->Image1(1));
             g->BottoneConferma_Click();
             NumEsatti = 32767;
             NumErrati = 32767;
-            for (int i = 0; i < g->N(); ++i) {
-                const int target = g->DaSinistra ? i : g->N() - 1 - i;
-                for (int j = 0; j < g->N(); ++j)
-                    if (Left(g->Image1(j)) == g->SlotX(target) && j != i) g->Image1_DragDrop(j, g->Image1(i));
-            }
+            SolveByDrops(g);
             g->BottoneConferma_Click();
             EXPECT_EQ(NumEsatti, 32767);
             EXPECT_FALSE(g->BottoneConferma()->isEnabled());

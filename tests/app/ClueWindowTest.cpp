@@ -51,15 +51,6 @@ protected:
         Script({Pick(p, patterns)});
     }
 
-    GameForm* Open(int n)
-    {
-        FormMenu.Show();
-        auto* menu = FormMenu.As<FormMenuWindow>();
-        if (n == 3) menu->Command4_Click();
-        if (n == 4) menu->Command2_Click();
-        if (n == 5) menu->Command3_Click();
-        return (n == 3 ? FormAuto3 : n == 4 ? FormAuto4 : FormAuto5).As<GameForm>();
-    }
 };
 
 }  // namespace
@@ -67,29 +58,29 @@ protected:
 TEST_F(ClueWindowTest, EachWindowWritesItsPatternsByteForByte)
 {
     ScriptTurn(3, 10, 21);
-    EXPECT_EQ(Open(3)->Label1()->text(), "P2 C1 P11\r\nP2 C3 P4 C2.\r\nP2 C2 P10");
+    EXPECT_EQ(OpenGame(3)->Label1()->text(), "P2 C1 P11\r\nP2 C3 P4 C2.\r\nP2 C2 P10");
     FormAuto3.Unload();
     ProcessDeletes();
 
     ScriptTurn(4, 0, 24);
-    EXPECT_EQ(Open(4)->Label1()->text(), "P2 C3 P4 C1T0184\r\nP2 C2 P16 C3 P15 C4T0185");
+    EXPECT_EQ(OpenGame(4)->Label1()->text(), "P2 C3 P4 C1T0184\r\nP2 C2 P16 C3 P15 C4T0185");
     FormAuto4.Unload();
     ProcessDeletes();
 
     ScriptTurn(4, 21, 24);
-    EXPECT_EQ(Open(4)->Label1()->text(), "P2 C3 P21 C2P18 C4.\r\nP2 C2 P21 C1P18 C4.\r\n");
+    EXPECT_EQ(OpenGame(4)->Label1()->text(), "P2 C3 P21 C2P18 C4.\r\nP2 C2 P21 C1P18 C4.\r\n");
     FormAuto4.Unload();
     ProcessDeletes();
 
     ScriptTurn(5, 27, 45);
-    EXPECT_EQ(Open(5)->Label1()->text(),
+    EXPECT_EQ(OpenGame(5)->Label1()->text(),
               "P2 C3 P23 C4 P15  C2.\r\nP2 C2 P23 C1 P15  C3.\r\nP2 C4 P23 C3 P15  C5.\r\nP2 C5 P4 C1.\r\n");
 }
 
 TEST_F(ClueWindowTest, TheSameClueInBothDirections)
 {
     ScriptTurn(5, 7, 45);
-    GameForm* g = Open(5);
+    GameForm* g = OpenGame(5);
     const QString fromLeft = g->Label1()->text();
     Script({Pick(1, 2), Pick(4, 5), Pick(3, 5), Pick(2, 5), Pick(1, 5), Pick(0, 5)});
     for (int k = 0; k < 5; ++k) Script({Pick(k, 10)});
@@ -104,7 +95,7 @@ TEST_F(ClueWindowTest, ALanguageSwitchChangesTheTextsButNotTheWords)
 {
     folder_->Write(QStringLiteral("English.lng"), MarkerFile(QStringLiteral("-en")));
     ScriptTurn(3, 13, 21);
-    GameForm* g = Open(3);
+    GameForm* g = OpenGame(3);
     EXPECT_EQ(g->Label1()->text(), "P2 C2 T0157 C3 T0158\r\nP2 C2 T0159");
     MLSCurrentLanguage = QStringLiteral("English");
     ScriptTurn(3, 13, 21);
@@ -115,7 +106,7 @@ TEST_F(ClueWindowTest, ALanguageSwitchChangesTheTextsButNotTheWords)
 
 TEST_F(ClueWindowTest, EveryPatternIsEquallyLikely)
 {
-    GameForm* g = Open(4);
+    GameForm* g = OpenGame(4);
     SetRndSource({});
     std::map<int, int> seen;
     for (int i = 0; i < 24000; ++i) {

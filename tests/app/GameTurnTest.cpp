@@ -17,20 +17,8 @@
 
 namespace {
 
-DefaultForm& Window(int n) { return n == 3 ? FormAuto3 : n == 4 ? FormAuto4 : FormAuto5; }
-
 class GameTurnTest : public AppTest {
 protected:
-    // Opens the game window for n cars from the menu, as the player does.
-    GameForm* Open(int n)
-    {
-        FormMenu.Show();
-        auto* menu = FormMenu.As<FormMenuWindow>();
-        if (n == 3) menu->Command4_Click();
-        if (n == 4) menu->Command2_Click();
-        if (n == 5) menu->Command3_Click();
-        return Window(n).As<GameForm>();
-    }
 
     QImage PictureFile(int colour, bool fromLeft) const
     {
@@ -73,7 +61,7 @@ protected:
 TEST_F(GameTurnTest, EveryTurnOfEveryWindowIsSound)
 {
     for (const int n : {3, 4, 5}) {
-        GameForm* g = Open(n);
+        GameForm* g = OpenGame(n);
         ASSERT_NE(g, nullptr);
         EXPECT_FALSE(FormMenu.IsLoaded());
         EXPECT_GT(g->DistanzaPosti, 0);
@@ -82,7 +70,7 @@ TEST_F(GameTurnTest, EveryTurnOfEveryWindowIsSound)
             if (turn) g->NuovoTurno();
             ExpectSoundTurn(g);
         }
-        Window(n).Unload();
+        GameWindow(n).Unload();
         ProcessDeletes();
     }
 }
@@ -95,7 +83,7 @@ TEST_F(GameTurnTest, DrawsComeInTheirOrder)
             Pick(6, 10), Pick(6, 10), Pick(3, 10),         // colours 7, (7 again), 4
             Pick(3, 10), Pick(6, 10), Pick(8, 10),         // (4), (7), 9
             Pick(20, 21)});
-    GameForm* g = Open(3);
+    GameForm* g = OpenGame(3);
     EXPECT_FALSE(g->DaSinistra);
     EXPECT_EQ(Left(g->Image1(2)), g->SlotX(0));
     EXPECT_EQ(Left(g->Image1(0)), g->SlotX(1));
@@ -109,7 +97,7 @@ TEST_F(GameTurnTest, DrawsComeInTheirOrder)
 
 TEST_F(GameTurnTest, SlotsComeFromTheScaledLayout)
 {
-    GameForm* g = Open(4);
+    GameForm* g = OpenGame(4);
     const GameLayout& L = g->Table().layout;
     const double factor = g->ScaleWidth() / L.clientWidth;
     EXPECT_NEAR(g->XPrimoPosto, L.carLeft[0] * factor, 1.0);
@@ -123,7 +111,7 @@ TEST_F(GameTurnTest, PanelsOfAFreshWindowShowTheWordsAndZero)
 {
     NumEsatti = 7;
     NumErrati = 3;
-    GameForm* g = Open(5);
+    GameForm* g = OpenGame(5);
     EXPECT_EQ(g->StatusBar1()->Panel(1)->text(), "Esatti 0");
     EXPECT_EQ(g->StatusBar1()->Panel(2)->text(), "Errati 0");
     EXPECT_EQ(NumEsatti, 0);
@@ -139,11 +127,11 @@ TEST_F(GameTurnTest, ColourNamesComeFromTheWindowsOwnKeys)
     const char* first[] = {"tre-1", "quattro-1", "cinque-1"};
     const char* last[] = {"tre-10", "quattro-10", "cinque-10"};
     for (const int n : {3, 4, 5}) {
-        GameForm* g = Open(n);
+        GameForm* g = OpenGame(n);
         EXPECT_EQ(g->NomeColore[1], first[n - 3]);
         EXPECT_EQ(g->NomeColore[10], last[n - 3]);
         EXPECT_EQ(g->NomeColore[0], "");
-        Window(n).Unload();
+        GameWindow(n).Unload();
         ProcessDeletes();
     }
 }
@@ -153,11 +141,11 @@ TEST_F(GameTurnTest, BackgroundsRunFromTheirTopToTheirBottomColour)
     const QRgb top[] = {qRgb(255, 255, 255), qRgb(255, 255, 255), qRgb(255, 255, 0)};
     const QRgb bottom[] = {qRgb(0, 255, 0), qRgb(0, 0, 255), qRgb(0, 0, 0)};
     for (const int n : {3, 4, 5}) {
-        GameForm* g = Open(n);
+        GameForm* g = OpenGame(n);
         ASSERT_TRUE(g->PaintedBands());
         EXPECT_EQ(g->PaintedBands()->front(), top[n - 3]);
         EXPECT_EQ(g->PaintedBands()->back(), bottom[n - 3]);
-        Window(n).Unload();
+        GameWindow(n).Unload();
         ProcessDeletes();
     }
 }
@@ -165,7 +153,7 @@ TEST_F(GameTurnTest, BackgroundsRunFromTheirTopToTheirBottomColour)
 TEST_F(GameTurnTest, MissingPicturesLeaveTheCarsEmpty)
 {
     QDir(folder_->File(QStringLiteral("immagini"))).removeRecursively();
-    GameForm* g = Open(5);
+    GameForm* g = OpenGame(5);
     for (int i = 0; i < 5; ++i) EXPECT_TRUE(g->Image1(i)->Picture().isNull());
     g->NuovoTurno();
     EXPECT_TRUE(g->BottoneConferma()->isEnabled());

@@ -19,15 +19,6 @@ namespace {
 
 class KeyboardTest : public AppTest {
 protected:
-    GameForm* Open(int n)
-    {
-        FormMenu.Show();
-        auto* menu = FormMenu.As<FormMenuWindow>();
-        if (n == 3) menu->Command4_Click();
-        if (n == 4) menu->Command2_Click();
-        if (n == 5) menu->Command3_Click();
-        return (n == 3 ? FormAuto3 : n == 4 ? FormAuto4 : FormAuto5).As<GameForm>();
-    }
     // A key pressed where the window's focus is.
     static void Press(GameForm* g, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
@@ -48,7 +39,7 @@ protected:
 
 TEST_F(KeyboardTest, SpaceRightSpaceSwapsTwoCarsLikeADrop)
 {
-    GameForm* g = Open(4);
+    GameForm* g = OpenGame(4);
     ImageControl* first = g->CarInSlot(0);
     ImageControl* second = g->CarInSlot(1);
     EXPECT_EQ(g->focusWidget(), first);
@@ -71,7 +62,7 @@ TEST_F(KeyboardTest, SpaceRightSpaceSwapsTwoCarsLikeADrop)
 
 TEST_F(KeyboardTest, EscapeDropsThePickAndNothingMoves)
 {
-    GameForm* g = Open(5);
+    GameForm* g = OpenGame(5);
     const auto before = Lefts(g);
     Press(g, Qt::Key_Space);
     Press(g, Qt::Key_Right);
@@ -86,7 +77,7 @@ TEST_F(KeyboardTest, EscapeDropsThePickAndNothingMoves)
 
 TEST_F(KeyboardTest, TheGridIsWalkedAndCrossedOutWithKeys)
 {
-    GameForm* g = Open(3);
+    GameForm* g = OpenGame(3);
     Press(g, Qt::Key_P, Qt::AltModifier);  // "Possibilità"
     ASSERT_TRUE(g->Grid(2, 0)->isVisibleTo(g));
     g->CarInSlot(0)->setFocus();
@@ -109,7 +100,7 @@ TEST_F(KeyboardTest, TheGridIsWalkedAndCrossedOutWithKeys)
 
 TEST_F(KeyboardTest, UndoTakesBackTheTurnsSwapsOneByOne)
 {
-    GameForm* g = Open(5);
+    GameForm* g = OpenGame(5);
     const auto start = Lefts(g);
     g->Image1_DragDrop(0, g->Image1(3));
     const auto afterOne = Lefts(g);
@@ -132,7 +123,7 @@ TEST_F(KeyboardTest, UndoTakesBackTheTurnsSwapsOneByOne)
 TEST_F(KeyboardTest, AltKeysPressTheButtonsUnlessTheLanguageHasItsOwn)
 {
     Script({Pick(0, 2), Pick(0, 3), Pick(1, 3), Pick(2, 3)});
-    GameForm* g = Open(3);
+    GameForm* g = OpenGame(3);
     Press(g, Qt::Key_A, Qt::AltModifier);  // "avanti" is off: nothing
     EXPECT_FALSE(g->BottoneAvanti()->isEnabled());
     Press(g, Qt::Key_C, Qt::AltModifier);
@@ -149,7 +140,7 @@ TEST_F(KeyboardTest, AltKeysPressTheButtonsUnlessTheLanguageHasItsOwn)
 TEST_F(KeyboardTest, CarsPicturesButtonsAndTextsHaveNames)
 {
     Script({Pick(0, 2), Pick(2, 3), Pick(0, 3), Pick(0, 3), Pick(0, 10), Pick(1, 10), Pick(2, 10)});
-    GameForm* g = Open(3);
+    GameForm* g = OpenGame(3);
     // Car 2 (verde) stands in slot 1, car 0 (rossa) in slot 2, car 1 (blu) in slot 3.
     EXPECT_EQ(Name(g->Image1(0)), "rossa, posto 2");
     EXPECT_EQ(Name(g->Image1(1)), "blu, posto 3");

@@ -19,16 +19,6 @@ namespace {
 
 class PlayTest : public AppTest {
 protected:
-    GameForm* Open(int n)
-    {
-        FormMenu.Show();
-        auto* menu = FormMenu.As<FormMenuWindow>();
-        if (n == 3) menu->Command4_Click();
-        if (n == 4) menu->Command2_Click();
-        if (n == 5) menu->Command3_Click();
-        game_ = n == 3 ? &FormAuto3 : n == 4 ? &FormAuto4 : &FormAuto5;
-        return game_->As<GameForm>();
-    }
 
     // Draws for a turn whose shuffle parks car order[k] in slot k (no probing needed).
     void ScriptTurn(int n, bool fromLeft, std::vector<int> order)
@@ -44,16 +34,6 @@ protected:
         return -1;
     }
 
-    // Swaps cars by drops, as the player would, until the row is the accepted one.
-    static void Solve(GameForm* g)
-    {
-        for (int i = 0; i < g->N(); ++i) {
-            const int target = g->DaSinistra ? i : g->N() - 1 - i;
-            for (int j = 0; j < g->N(); ++j)
-                if (SlotOf(g, j) == target && j != i) g->Image1_DragDrop(j, g->Image1(i));
-        }
-    }
-
     static std::vector<double> Lefts(const GameForm* g)
     {
         std::vector<double> v;
@@ -63,7 +43,6 @@ protected:
 
     static QString Panel(const GameForm* g, int p) { return g->StatusBar1()->Panel(p)->text(); }
 
-    DefaultForm* game_ = nullptr;
 };
 
 }  // namespace
@@ -72,7 +51,7 @@ TEST_F(PlayTest, AFreshRowEqualToTheHiddenOrderIsAcceptedAtOnce)
 {
     for (const bool fromLeft : {true, false}) {
         ScriptTurn(4, fromLeft, fromLeft ? std::vector<int>{0, 1, 2, 3} : std::vector<int>{3, 2, 1, 0});
-        GameForm* g = Open(4);
+        GameForm* g = OpenGame(4);
         ASSERT_EQ(g->DaSinistra, fromLeft);
         g->BottoneConferma_Click();
         EXPECT_EQ(NumEsatti, 1) << fromLeft;
@@ -82,7 +61,7 @@ TEST_F(PlayTest, AFreshRowEqualToTheHiddenOrderIsAcceptedAtOnce)
         EXPECT_TRUE(g->BottoneAvanti()->isEnabled());
         ASSERT_EQ(played_.size(), 1);
         EXPECT_TRUE(played_[0].contains(QStringLiteral("/suoni/si")));
-        game_->Unload();
+        GameWindow(g->N()).Unload();
         ProcessDeletes();
         played_.clear();
     }
@@ -91,14 +70,14 @@ TEST_F(PlayTest, AFreshRowEqualToTheHiddenOrderIsAcceptedAtOnce)
 TEST_F(PlayTest, OnlyTheHiddenOrderIsAcceptedInBothDirections)
 {
     for (const int n : {3, 4, 5}) {
-        GameForm* g = Open(n);
+        GameForm* g = OpenGame(n);
         for (int turn = 0; turn < 12; ++turn) {
             // A row that is off by one swap is wrong and may be confirmed again.
-            Solve(g);
+            SolveByDrops(g);
             g->Image1_DragDrop(0, g->Image1(1));
             g->BottoneConferma_Click();
             EXPECT_TRUE(g->BottoneConferma()->isEnabled());
-            Solve(g);
+            SolveByDrops(g);
             g->BottoneConferma_Click();
             EXPECT_FALSE(g->BottoneConferma()->isEnabled()) << n << " " << turn;
             g->BottoneAvanti_Click();
@@ -108,7 +87,7 @@ TEST_F(PlayTest, OnlyTheHiddenOrderIsAcceptedInBothDirections)
         EXPECT_EQ(NumEsatti, 12);
         EXPECT_EQ(NumErrati, 12);
         EXPECT_EQ(Panel(g, 2), "Errati 12");
-        game_->Unload();
+        GameWindow(g->N()).Unload();
         ProcessDeletes();
     }
 }
@@ -116,7 +95,7 @@ TEST_F(PlayTest, OnlyTheHiddenOrderIsAcceptedInBothDirections)
 TEST_F(PlayTest, TwoConfirmsOfOneWrongRowCountTwo)
 {
     ScriptTurn(3, true, {1, 0, 2});
-    GameForm* g = Open(3);
+    GameForm* g = OpenGame(3);
     g->BottoneConferma_Click();
     g->BottoneConferma_Click();
     EXPECT_EQ(NumErrati, 2);
@@ -132,7 +111,7 @@ TEST_F(PlayTest, TwoConfirmsOfOneWrongRowCountTwo)
 TEST_F(PlayTest, ClearingTheCountsDuringASolvedTurnKeepsTheTurn)
 {
     ScriptTurn(5, true, {0, 1, 2, 3, 4});
-    GameForm* g = Open(5);
+    GameForm* g = OpenGame(5);
     g->BottoneConferma_Click();
     const auto lefts = Lefts(g);
     g->MenuAzzera()->trigger();
@@ -147,10 +126,10 @@ TEST_F(PlayTest, WithSoundsOffTheCountsStillChange)
 {
     SuoniAttivi = false;
     ScriptTurn(3, false, {2, 1, 0});
-    GameForm* g = Open(3);
+    GameForm* g = OpenGame(3);
     g->BottoneConferma_Click();
     g->BottoneAvanti_Click();
-    Solve(g);
+    SolveByDrops(g);
     g->Image1_DragDrop(0, g->Image1(1));  // one swap away from the answer
     g->BottoneConferma_Click();
     EXPECT_EQ(NumEsatti, 1);
@@ -161,7 +140,7 @@ TEST_F(PlayTest, WithSoundsOffTheCountsStillChange)
 TEST_F(PlayTest, CountsStopAtTheLargest16BitValue)
 {
     ScriptTurn(3, true, {0, 1, 2});
-    GameForm* g = Open(3);
+    GameForm* g = OpenGame(3);
     NumEsatti = 32767;
     NumErrati = 32767;
     g->BottoneConferma_Click();
@@ -175,7 +154,7 @@ TEST_F(PlayTest, CountsStopAtTheLargest16BitValue)
 
 TEST_F(PlayTest, SwapsKeepEveryCarOnASlot)
 {
-    GameForm* g = Open(5);
+    GameForm* g = OpenGame(5);
     const auto start = Lefts(g);
     g->Image1_DragDrop(2, g->Image1(2));
     EXPECT_EQ(Lefts(g), start) << "a car dropped on itself stays";
@@ -192,7 +171,7 @@ TEST_F(PlayTest, SwapsKeepEveryCarOnASlot)
 
 TEST_F(PlayTest, OnlyCarsTakeDrops)
 {
-    GameForm* g = Open(4);
+    GameForm* g = OpenGame(4);
     for (int i = 0; i < 4; ++i) {
         EXPECT_TRUE(g->Image1(i)->acceptDrops());
         EXPECT_TRUE(g->Image1(i)->IsDraggable());
@@ -208,7 +187,7 @@ TEST_F(PlayTest, OnlyCarsTakeDrops)
 TEST_F(PlayTest, TheGridListsEveryCarOncePerRowAndShowsAllAgain)
 {
     for (const int n : {3, 4, 5}) {
-        GameForm* g = Open(n);
+        GameForm* g = OpenGame(n);
         const auto lefts = Lefts(g);
         const QString clue = g->Label1()->text();
         // Rows drawn: car 0 to row 1, car 1 drawn into row 1 again and then row 0, and so on.
@@ -248,7 +227,7 @@ TEST_F(PlayTest, TheGridListsEveryCarOncePerRowAndShowsAllAgain)
         // A new turn hides and empties the grid.
         g->NuovoTurno();
         for (int j = 0; j < n; ++j) EXPECT_FALSE(g->Grid(2, j)->isVisibleTo(g));
-        game_->Unload();
+        GameWindow(g->N()).Unload();
         ProcessDeletes();
     }
 }
@@ -256,7 +235,7 @@ TEST_F(PlayTest, TheGridListsEveryCarOncePerRowAndShowsAllAgain)
 TEST_F(PlayTest, AnEmptyRowMarkerStillFillsEveryRowOnce)
 {
     folder_->Write(QStringLiteral("Italiano.lng"), LanguageFile({{"0143", QString()}}));
-    GameForm* g = Open(3);
+    GameForm* g = OpenGame(3);
     Script({Pick(0, 3), Pick(0, 3), Pick(0, 3), Pick(1, 3), Pick(0, 3), Pick(1, 3), Pick(2, 3)});
     g->Command1_Click();
     std::set<qint64> rowCars;
@@ -268,7 +247,7 @@ TEST_F(PlayTest, AnEmptyRowMarkerStillFillsEveryRowOnce)
 TEST_F(PlayTest, NoToTheLeavingQuestionChangesNothing)
 {
     for (const int n : {3, 4, 5}) {
-        GameForm* g = Open(n);
+        GameForm* g = OpenGame(n);
         g->Command1_Click();
         g->Image_Click(2, 1);
         g->BottoneConferma_Click();
@@ -283,7 +262,7 @@ TEST_F(PlayTest, NoToTheLeavingQuestionChangesNothing)
         EXPECT_EQ(boxes_[0].buttons, MsgButtons::YesNo);
         EXPECT_EQ(boxes_[0].icon, MsgIcon::Question);
         EXPECT_EQ(boxes_[0].text, QString::fromUtf8("Vuoi tornare al menu? Il turno in corso andrà perso."));
-        EXPECT_TRUE(game_->IsLoaded());
+        EXPECT_TRUE(GameWindow(g->N()).IsLoaded());
         EXPECT_FALSE(FormMenu.IsLoaded());
         EXPECT_EQ(Lefts(g), lefts);
         EXPECT_EQ(g->BottoneConferma()->isEnabled(), conferma);
@@ -295,7 +274,7 @@ TEST_F(PlayTest, NoToTheLeavingQuestionChangesNothing)
         // Yes: back to the menu, which clears the counts; the game window is gone.
         answer_ = MsgResult::Yes;
         g->mnuEsci()->trigger();
-        EXPECT_FALSE(game_->IsLoaded());
+        EXPECT_FALSE(GameWindow(g->N()).IsLoaded());
         EXPECT_TRUE(FormMenu.IsLoaded());
         EXPECT_EQ(NumEsatti + NumErrati, 0);
         EXPECT_EQ(endedLastForm_, 0);
@@ -312,10 +291,10 @@ TEST_F(PlayTest, TheLeavingQuestionOfEachWindowHasItsOwnKey)
     const char* texts[] = {"tre", "quattro", "cinque"};
     for (const int n : {3, 4, 5}) {
         boxes_.clear();
-        Open(n)->mnuEsci_Click();
+        OpenGame(n)->mnuEsci_Click();
         ASSERT_EQ(boxes_.size(), 1u);
         EXPECT_EQ(boxes_[0].text, texts[n - 3]);
-        game_->Unload();
+        GameWindow(n).Unload();
         ProcessDeletes();
     }
 }

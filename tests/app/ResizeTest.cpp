@@ -153,15 +153,9 @@ TEST_F(ResizeTest, AResizerWithoutItsWindowNeitherFailsNorReopensIt)
 
 TEST_F(ResizeTest, TheGameKeepsThePlayersRowThroughResizes)
 {
-    FormMenu.Show();
-    FormMenu.As<FormMenuWindow>()->Command3_Click();
-    auto* g = FormAuto5.As<GameForm>();
+    auto* g = OpenGame(5);
     // Put the row in the hidden order by swaps, then change the window's size twice.
-    for (int i = 0; i < 5; ++i) {
-        const int target = g->DaSinistra ? i : 4 - i;
-        for (int j = 0; j < 5; ++j)
-            if (Left(g->Image1(j)) == g->SlotX(target) && j != i) g->Image1_DragDrop(j, g->Image1(i));
-    }
+    SolveByDrops(g);
     g->Image1_DragDrop(1, g->Image1(2));
     const int oldFirst = g->XPrimoPosto;
     std::array<int, 5> slotOf{};

@@ -1,6 +1,11 @@
 #include "support/AppFixture.h"
 
 #include "forms/Form.h"
+#include "forms/Controls.h"
+#include "forms/Properties.h"
+#include "game/GameForm.h"
+#include "shell/FormMenu.h"
+#include "shell/Instances.h"
 #include "language/modLanguageSupport.h"
 #include "shell/Modulo1.h"
 #include "shell/Rnd.h"
@@ -44,6 +49,27 @@ void AppTest::TearDown()
     SetSoundPlayer({});
     Ridimensionatore.reset();
     folder_.reset();
+}
+
+DefaultForm& AppTest::GameWindow(int n) { return n == 3 ? FormAuto3 : n == 4 ? FormAuto4 : FormAuto5; }
+
+GameForm* AppTest::OpenGame(int n)
+{
+    FormMenu.Show();
+    auto* menu = FormMenu.As<FormMenuWindow>();
+    if (n == 3) menu->Command4_Click();
+    if (n == 4) menu->Command2_Click();
+    if (n == 5) menu->Command3_Click();
+    return GameWindow(n).As<GameForm>();
+}
+
+void AppTest::SolveByDrops(GameForm* g)
+{
+    for (int i = 0; i < g->N(); ++i) {
+        const int target = g->DaSinistra ? i : g->N() - 1 - i;
+        for (int j = 0; j < g->N(); ++j)
+            if (Left(g->Image1(j)) == g->SlotX(target) && j != i) g->Image1_DragDrop(j, g->Image1(i));
+    }
 }
 
 void AppTest::ProcessDeletes()

@@ -12,7 +12,9 @@
 
 #include <gtest/gtest.h>
 
+class DefaultForm;
 class Form;
+class GameForm;
 
 class AppTest : public ::testing::Test {
 protected:
@@ -33,6 +35,12 @@ protected:
     int endedLastForm_ = 0;
 
     std::unique_ptr<TestFolder> folder_;
+
+    // The game window for n cars, opened from the menu as the player does.
+    static GameForm* OpenGame(int n);
+    static DefaultForm& GameWindow(int n);
+    // Swaps cars by drops, as a player would, until the row is the one accepted.
+    static void SolveByDrops(GameForm* g);
 
     // Unloads every form and lets Qt destroy them.
     static void UnloadAll();

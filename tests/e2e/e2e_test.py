@@ -2,8 +2,9 @@
 """Plays the real program in a real X server (Xvfb), driven with xdotool.
 
 Copies the program folder, starts parcolo, clicks "Avvio", opens "Tre automobili", drags one car
-onto another and checks from screenshots that the two pictures changed places, leaves with
-"Esci" -> Yes and quits from the menu. Then a second copy started while one runs must show the
+onto another and checks from screenshots that the two pictures changed places, wins the turn by
+trying the orders with drags and "Conferma" until the count of right answers goes up, leaves
+with "Esci" -> Yes and quits from the menu. Then a second copy started while one runs must show the
 "Error" box and end without any other window.
 
 usage: e2e_test.py PROGRAM_FOLDER
@@ -172,6 +173,26 @@ def main():
         if difference(a2, b) > difference(a2, a) / 3 or difference(b2, a) > difference(b2, b) / 3:
             fail("the two cars did not change places (%.1f, %.1f; they differ by %.1f)" % (difference(a2, b), difference(b2, a), difference(a, b)))
         print("swap seen: %.1f and %.1f from the other car's picture" % (difference(a2, b), difference(b2, a)))
+
+        # Win the turn: walk all six orders of the three cars by swapping neighbours, and
+        # confirm each until the count of right answers (status bar panel 1) changes.
+        slots = [centre((left, 1200, 2655, 975), client, MENU_BAR) for left in (120, 3000, 5880)]
+        conferma = centre((5040, 5040, 1665, 870), client, MENU_BAR)
+        panel1 = (0, SCREEN[1] - 30, 330, SCREEN[1] - 4)
+        right_before = after.crop(panel1)
+        won = False
+        for swap in [None, 1, 0, 1, 0, 1]:
+            if swap is not None:
+                display.drag(slots[swap], slots[swap + 1])
+            display.click(*conferma)
+            shot = display.screenshot(os.path.join(work, "confirm.png"))
+            if difference(shot.crop(panel1), right_before) > 0.5:
+                won = True
+                break
+        if not won:
+            fail("no order of the three cars was accepted")
+        print("a right answer raised the count of right answers")
+        after = shot
 
         # "Esci" in the menu bar, right of "Azzera conteggio" and its blanks.
         esci = menu_item_right_of(after, 150)

@@ -75,7 +75,6 @@ Form::Form(const QString& name, int designWidthTwips, int designHeightTwips)
 {
     setObjectName(name);
     setCentralWidget(canvas_);
-    setAttribute(Qt::WA_DeleteOnClose, false);
 }
 
 Form::~Form()
@@ -90,7 +89,7 @@ void Form::Register(QObject* control, const QString& name, int index)
     controls_.append(control);
 }
 
-void Form::SetGeometryTwips(QWidget* w, double left, double top, double width, double height)
+void Form::PlaceTwips(QWidget* w, double left, double top, double width, double height)
 {
     SetTwipsGeometry(w, left, top, width, height);
 }

@@ -98,7 +98,7 @@ protected:
     {
         widget->setParent(canvas_);
         Register(widget, name, index);
-        SetGeometryTwips(widget, left, top, width, height);
+        PlaceTwips(widget, left, top, width, height);
         return widget;
     }
     QWidget* Canvas() const { return canvas_; }
@@ -109,7 +109,7 @@ protected:
 
 private:
     void Register(QObject* control, const QString& name, int index);
-    static void SetGeometryTwips(QWidget* w, double left, double top, double width, double height);
+    static void PlaceTwips(QWidget* w, double left, double top, double width, double height);
     int MenuBarHeight() const;
     void PaintCanvas(QWidget* canvas);
 

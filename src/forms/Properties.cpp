@@ -64,6 +64,14 @@ const QWidget* ToolTipHolder(const QObject* o)
     return w;
 }
 
+// The rectangle in twips, and the widget placed at it in pixels.
+void Apply(QWidget* w, const QRectF& r)
+{
+    w->setProperty(kTwipsProperty, r);
+    w->setGeometry(qRound(r.x() / kTwipsPerPixel), qRound(r.y() / kTwipsPerPixel), qRound(r.width() / kTwipsPerPixel),
+                   qRound(r.height() / kTwipsPerPixel));
+}
+
 std::optional<QRectF> TwipsOf(const QObject* o)
 {
     if (!o || !o->isWidgetType()) return std::nullopt;
@@ -143,10 +151,7 @@ bool SetCoordinate(QObject* control, Coordinate coordinate, double twips)
         r->setHeight(twips);
         break;
     }
-    auto* w = static_cast<QWidget*>(control);
-    w->setProperty(kTwipsProperty, *r);
-    w->setGeometry(qRound(r->x() / kTwipsPerPixel), qRound(r->y() / kTwipsPerPixel),
-                   qRound(r->width() / kTwipsPerPixel), qRound(r->height() / kTwipsPerPixel));
+    Apply(static_cast<QWidget*>(control), *r);
     return true;
 }
 
@@ -174,8 +179,7 @@ void SetLeft(QObject* control, double twips) { SetCoordinate(control, Coordinate
 // Used by Form::Place and Form::Register.
 void SetTwipsGeometry(QWidget* w, double left, double top, double width, double height)
 {
-    w->setProperty(kTwipsProperty, QRectF(left, top, width, height));
-    SetCoordinate(w, Coordinate::Left, left);
+    Apply(w, QRectF(left, top, width, height));
 }
 
 void SetArrayIndex(QObject* control, int index)

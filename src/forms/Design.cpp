@@ -2,20 +2,25 @@
 
 #include <QApplication>
 #include <QFontDatabase>
+#include <QImageReader>
 #include <QPalette>
 #include <QPushButton>
 #include <QStyleFactory>
 #include <QPixmap>
 
 namespace {
-// Look-alike families for the design ones, where a system lacks them.
+// Look-alike families for the design ones, where a system lacks them. The installed families
+// are listed once: asking the font database for each name resolves aliases through fontconfig,
+// which cost half of the start-up.
 QString Available(const QString& family)
 {
     static const std::pair<const char*, const char*> kAlikes[] = {
         {"Arial", "Liberation Sans"}, {"Comic Sans MS", "Comic Neue"}, {"Verdana", "DejaVu Sans"}};
-    if (QFontDatabase::hasFamily(family)) return family;
+    static const QStringList installed = QFontDatabase::families();
+    if (installed.contains(family, Qt::CaseInsensitive)) return family;
     for (const auto& [design, alike] : kAlikes)
-        if (family == QLatin1String(design) && QFontDatabase::hasFamily(QLatin1String(alike))) return QLatin1String(alike);
+        if (family == QLatin1String(design) && installed.contains(QLatin1String(alike), Qt::CaseInsensitive))
+            return QLatin1String(alike);
     return family;
 }
 }  // namespace
@@ -56,7 +61,18 @@ QPushButton* DesignButton(const QString& caption, const QFont& font)
     return b;
 }
 
-QPixmap HandPointerPixmap() { return QPixmap(QStringLiteral(":/pointer.png")); }
+QPixmap BuiltInPicture(const QString& resource)
+{
+    QImageReader reader(resource, "png");
+    reader.setAutoDetectImageFormat(false);
+    return QPixmap::fromImage(reader.read());
+}
+
+QPixmap HandPointerPixmap()
+{
+    static const QPixmap pointer = BuiltInPicture(QStringLiteral(":/pointer.png"));
+    return pointer;
+}
 
 QCursor HandPointer()
 {

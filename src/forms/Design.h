@@ -17,6 +17,10 @@ class QPushButton;
 // A button as the windows use it; Return presses it when it has the focus, as Space does.
 QPushButton* DesignButton(const QString& caption, const QFont& font);
 
+// A picture built into the program (":/avvio.png"). Read as PNG straight away: finding the format
+// by trying the image plugins loaded a score of libraries at start-up for one button picture.
+QPixmap BuiltInPicture(const QString& resource);
+
 // The pointer the cars, the grid pictures and some buttons show.
 QCursor HandPointer();
 QPixmap HandPointerPixmap();

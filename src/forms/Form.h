@@ -101,7 +101,6 @@ protected:
         PlaceTwips(widget, left, top, width, height);
         return widget;
     }
-    QWidget* Canvas() const { return canvas_; }
 
     bool event(QEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;

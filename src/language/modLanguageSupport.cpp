@@ -3,13 +3,13 @@
 #include "language/IniFile.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
 #include <QSaveFile>
 
-#include <sys/stat.h>
 
 QString MLSCurrentLanguage;
 
@@ -17,38 +17,36 @@ namespace {
 
 QString g_programFolder;
 
-// What tells a file changed on disk: stat() gives nanosecond times, the inode and the size, so a
-// rewrite or a replacement is noticed at the next lookup without reading the file again.
+// What tells a file changed on disk: its size, its modification and metadata-change times
+// (QFileInfo, to the millisecond on every platform) and, where the platform has one, its file id.
+// Two writes within one tick of the clock look alike, so a file read while its times were that
+// recent is "racy": its bytes are kept and compared at the next lookup, until it has aged.
 struct FileStamp {
     qint64 size = -1;
-    qint64 mtimeNs = 0;
-    qint64 ctimeNs = 0;
-    quint64 inode = 0;
-    quint64 device = 0;
+    QDateTime modified;
+    QDateTime changed;
     bool operator==(const FileStamp& o) const
     {
-        return size == o.size && mtimeNs == o.mtimeNs && ctimeNs == o.ctimeNs && inode == o.inode &&
-               device == o.device;
+        return size == o.size && modified == o.modified && changed == o.changed;
     }
 };
 
 // Nothing when the file is missing or not a regular file.
 std::optional<FileStamp> StampOf(const QString& file)
 {
-    struct stat st {};
-    if (::stat(QFile::encodeName(file).constData(), &st) != 0 || !S_ISREG(st.st_mode))
-        return std::nullopt;
-    FileStamp s;
-    s.size = st.st_size;
-    s.mtimeNs = qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
-    s.ctimeNs = qint64(st.st_ctim.tv_sec) * 1000000000 + st.st_ctim.tv_nsec;
-    s.inode = st.st_ino;
-    s.device = st.st_dev;
-    return s;
+    const QFileInfo info(file);
+    if (!info.isFile()) return std::nullopt;
+    return FileStamp{info.size(), info.fileTime(QFileDevice::FileModificationTime),
+                     info.fileTime(QFileDevice::FileMetadataChangeTime)};
 }
+
+// A file whose times lie within this margin of the moment it was read may change again
+// without its stamp changing (coarse clocks of some file systems count in seconds).
+constexpr qint64 kRacyMs = 2000;
 
 struct CachedFile {
     FileStamp stamp;
+    QByteArray racyBytes;  // kept only while the stamp may not yet tell a change
     ini::Document document;
 };
 
@@ -69,15 +67,19 @@ const ini::Document* DocumentOf(const QString& file)
         return nullptr;
     }
     auto it = cache.find(file);
-    if (it != cache.end() && it->stamp == *stamp) return &it->document;
+    if (it != cache.end() && it->stamp == *stamp && it->racyBytes.isNull()) return &it->document;
+    const QDateTime readAt = QDateTime::currentDateTimeUtc();
     QFile f(file);
     if (!f.open(QIODevice::ReadOnly)) return nullptr;
     const QByteArray bytes = f.readAll();
     if (f.error() != QFileDevice::NoError) return nullptr;
-    if (cache.size() >= 8 && it == cache.end()) cache.clear();
+    const bool known = it != cache.end();
+    if (cache.size() >= 8 && !known) cache.clear();
     CachedFile& entry = cache[file];
+    const bool racy = stamp->modified.msecsTo(readAt) < kRacyMs || stamp->changed.msecsTo(readAt) < kRacyMs;
+    if (!known || !(entry.stamp == *stamp) || entry.racyBytes != bytes) entry.document = ini::Document(bytes);
     entry.stamp = *stamp;
-    entry.document = ini::Document(bytes);
+    entry.racyBytes = racy ? bytes : QByteArray();
     return &entry.document;
 }
 

@@ -1,7 +1,7 @@
 // parcolo-clues FILE.lng: every clue of every game window assembled with the file's texts,
 // one line per pattern ("N p caption"), or with --sheet one readable block per pattern.
 
-#include "game/ClueSheet.h"
+#include "clues/ClueSheet.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

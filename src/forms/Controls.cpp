@@ -13,7 +13,7 @@ namespace {
 constexpr const char* kDragFormat = "application/x-parcolo-picture";
 }
 
-ImageControl::ImageControl(QWidget* parent) : QWidget(parent) {}
+ImageControl::ImageControl(QWidget* parent) : QAbstractButton(parent) {}
 
 void ImageControl::SetPicture(const QPixmap& picture)
 {
@@ -58,38 +58,34 @@ void ImageControl::paintEvent(QPaintEvent*)
 
 void ImageControl::keyPressEvent(QKeyEvent* e)
 {
-    e->ignore();
-    emit keyPressed(e);
-    if (!e->isAccepted()) QWidget::keyPressEvent(e);
+    // Return picks a car up as Space does; a button takes only Space.
+    if ((e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) && !(e->modifiers() & ~Qt::KeypadModifier)) {
+        click();
+        return;
+    }
+    QAbstractButton::keyPressEvent(e);
 }
 
 void ImageControl::focusInEvent(QFocusEvent* e)
 {
-    QWidget::focusInEvent(e);
+    QAbstractButton::focusInEvent(e);
     update();
 }
 
 void ImageControl::focusOutEvent(QFocusEvent* e)
 {
-    QWidget::focusOutEvent(e);
+    QAbstractButton::focusOutEvent(e);
     update();
 }
 
 void ImageControl::mousePressEvent(QMouseEvent* e)
 {
-    if (e->button() != Qt::LeftButton) return QWidget::mousePressEvent(e);
-    if (draggable_) {
+    // A car is dragged, never clicked, by the mouse.
+    if (draggable_ && e->button() == Qt::LeftButton) {
         StartDrag(e->position().toPoint());
         return;
     }
-    pressed_ = true;
-}
-
-void ImageControl::mouseReleaseEvent(QMouseEvent* e)
-{
-    const bool click = pressed_ && e->button() == Qt::LeftButton && rect().contains(e->position().toPoint());
-    pressed_ = false;
-    if (click) emit clicked();
+    QAbstractButton::mousePressEvent(e);
 }
 
 void ImageControl::StartDrag(const QPoint& hotSpot)

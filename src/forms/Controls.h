@@ -2,6 +2,7 @@
 // The control kinds Qt lacks: a picture that stretches to its size and can be dragged, dropped
 // on and clicked, and a status bar with numbered text panels.
 
+#include <QAbstractButton>
 #include <QLabel>
 #include <QPixmap>
 #include <QStatusBar>
@@ -9,7 +10,9 @@
 
 #include <vector>
 
-class ImageControl : public QWidget {
+// A picture is a button: it is clicked by the mouse and by Space or Return, screen readers see a
+// button, and in a QButtonGroup the arrow keys move the focus to the nearest picture that way.
+class ImageControl : public QAbstractButton {
     Q_OBJECT
 public:
     explicit ImageControl(QWidget* parent = nullptr);
@@ -30,15 +33,11 @@ public:
     bool IsPicked() const { return picked_; }
 
 signals:
-    void clicked();
     void dropped(ImageControl* source);
-    // A key the picture does not handle itself; accept the event to keep it from the window.
-    void keyPressed(QKeyEvent* event);
 
 protected:
     void paintEvent(QPaintEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
-    void mouseReleaseEvent(QMouseEvent* e) override;
     void dragEnterEvent(QDragEnterEvent* e) override;
     void dragMoveEvent(QDragMoveEvent* e) override;
     void dropEvent(QDropEvent* e) override;
@@ -53,7 +52,6 @@ private:
     QPixmap picture_;
     QPixmap dragCursor_;
     bool draggable_ = false;
-    bool pressed_ = false;
     bool picked_ = false;
 };
 

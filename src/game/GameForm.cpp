@@ -1,21 +1,23 @@
 #include "game/GameForm.h"
 
+#include "clues/ClueSheet.h"
 #include "clues/Clues.h"
 #include "forms/Controls.h"
 #include "forms/Design.h"
-#include "forms/Properties.h"
-#include "language/modLanguageSupport.h"
 #include "forms/MsgBox.h"
+#include "forms/Properties.h"
 #include "language/MLSTranslateForm.h"
-#include "shell/Instances.h"
+#include "language/modLanguageSupport.h"
+#include "resize/clsResize.h"
 #include "shell/Modulo1.h"
-#include "shell/Rnd.h"
 
+#include <QAction>
+#include <QButtonGroup>
 #include <QDir>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QShortcut>
 
 #include <algorithm>
 #include <cmath>
@@ -50,10 +52,15 @@ QLabel* NewMarker(const QString& caption)
     return l;
 }
 
+// Cars and markers stand where the turn puts them: the resizer scales all but their left.
+const QString kLeftFromTheTurn = QStringLiteral("@TWH");
+
 }  // namespace
 
 GameForm::GameForm(const GameTable& table)
-    : Form(QString::fromLatin1(table.formName), table.layout.clientWidth, table.layout.clientHeight), table_(table)
+    : Form(QString::fromLatin1(table.formName), table.layout.clientWidth, table.layout.clientHeight),
+      table_(table),
+      turno_(table.n)
 {
     const GameLayout& L = table.layout;
     const int n = table.n;
@@ -65,7 +72,7 @@ GameForm::GameForm(const GameTable& table)
         car->SetDraggable(true, HandPointerPixmap());
         car->SetDropTarget(true);
         car->setCursor(HandPointer());
-        car->setFocusPolicy(Qt::StrongFocus);
+        SetTag(car, kLeftFromTheTurn);
         cars_.push_back(car);
     }
     for (int column = 2; column <= n + 1; ++column) {
@@ -74,7 +81,6 @@ GameForm::GameForm(const GameTable& table)
             auto* p = Place(new ImageControl, QStringLiteral("Image%1").arg(column), j,
                             L.gridLeft[size_t(column - 2)], L.gridTop[size_t(j)], kGridWidth, kGridHeight);
             p->setCursor(HandPointer());
-            p->setFocusPolicy(Qt::StrongFocus);
             p->hide();
             pictures.push_back(p);
         }
@@ -101,6 +107,8 @@ GameForm::GameForm(const GameTable& table)
     for (int k = 0; k < n; ++k)
         label3_.push_back(Place(NewMarker(QStringLiteral("Label3")), QStringLiteral("Label3"), k,
                                 L.carLeft[size_t(n - 1 - k)], L.label3Top, L.carWidth, kMarkerHeight));
+    for (QLabel* marker : label2_) SetTag(marker, kLeftFromTheTurn);
+    for (QLabel* marker : label3_) SetTag(marker, kLeftFromTheTurn);
 
     command1_ = Place(NewButton(QStringLiteral("Possibilità")), QStringLiteral("Command1"), -1, L.command1Left,
                       L.command1Top, kButtonWidth, 870);
@@ -123,20 +131,36 @@ GameForm::GameForm(const GameTable& table)
                       QStringLiteral("MenuAzzera"));
     mnuEsci_ = Add(menuBar()->addAction(QStringLiteral("Esci")), QStringLiteral("mnuEsci"));
 
+    pictures_ = new QButtonGroup(this);
+    pictures_->setExclusive(false);
     for (int i = 0; i < n; ++i) {
+        pictures_->addButton(cars_[size_t(i)]);
         connect(cars_[size_t(i)], &ImageControl::dropped, this, [this, i](ImageControl* source) { Image1_DragDrop(i, source); });
-        connect(cars_[size_t(i)], &ImageControl::keyPressed, this, [this, i](QKeyEvent* e) { CarKey(i, e); });
+        connect(cars_[size_t(i)], &ImageControl::clicked, this, [this, i] { Image1_Click(i); });
     }
     for (int column = 2; column <= n + 1; ++column)
         for (int j = 0; j < n; ++j) {
-            connect(Grid(column, j), &ImageControl::clicked, this, [this, column, j] { Image_Click(column, j); });
-            connect(Grid(column, j), &ImageControl::keyPressed, this, [this, column, j](QKeyEvent* e) { GridKey(column, j, e); });
+            pictures_->addButton(Grid(column, j));
+            connect(Grid(column, j), &ImageControl::clicked, this, [this, column, j] {
+                const bool hadFocus = Grid(column, j)->hasFocus();
+                Image_Click(column, j);
+                if (hadFocus) FocusAfterHide(column, j);
+            });
         }
     connect(command1_, &QPushButton::clicked, this, &GameForm::Command1_Click);
     connect(conferma_, &QPushButton::clicked, this, &GameForm::BottoneConferma_Click);
     connect(avanti_, &QPushButton::clicked, this, &GameForm::BottoneAvanti_Click);
     connect(menuAzzera_, &QAction::triggered, this, &GameForm::MenuAzzera_Click);
     connect(mnuEsci_, &QAction::triggered, this, &GameForm::mnuEsci_Click);
+
+    // Keys of the whole window: undo, and putting a picked car back.
+    auto* undo = new QAction(this);
+    undo->setShortcut(QKeySequence::Undo);
+    connect(undo, &QAction::triggered, this, &GameForm::UndoSwap);
+    auto* putBack = new QAction(this);
+    putBack->setShortcut(QKeySequence(Qt::Key_Escape));
+    connect(putBack, &QAction::triggered, this, [this] { Pick(-1); });
+    addActions({undo, putBack});
 }
 
 QString GameForm::ColourKey(int colour) const { return clues::KeyName(table_.firstColourKey + colour - 1); }
@@ -144,6 +168,7 @@ QString GameForm::ColourKey(int colour) const { return clues::KeyName(table_.fir
 void GameForm::Form_Load()
 {
     MLSTranslateForm(this);
+    AcceleratoriBottoni();
     BindResizer(this);
     NumEsatti = 0;
     NumErrati = 0;
@@ -155,29 +180,32 @@ void GameForm::Form_Activate()
     FillScreen();
     statusBar_->setFixedHeight(qRound(kStatusBarHeight / kTwipsPerPixel));
     PaintBands(Bands({table_.bandStart, table_.bandFalls}));
-    XPrimoPosto = Nearest(Left(Image1(0)));
-    DistanzaPosti = Nearest(Left(Image1(1)) - Left(Image1(0)));
+    if (turnStarted_) {
+        // A return to the window: the turn in play goes on.
+        Mostra();
+        return;
+    }
+    const auto [xPrimoPosto, distanzaPosti] = FilaScalata();
+    turno_.ImpostaFila(xPrimoPosto, distanzaPosti);
     LeggiColoriAuto();
     NuovoTurno();
 }
 
+std::pair<int, int> GameForm::FilaScalata() const
+{
+    const clsResize* resizer = OwnResizer();
+    const double factor = resizer ? resizer->FactorX() : 1.0;
+    const GameLayout& L = table_.layout;
+    return {Nearest(L.carLeft[0] * factor), Nearest((L.carLeft[1] - L.carLeft[0]) * factor)};
+}
+
 void GameForm::Form_Resize()
 {
-    // The resizer puts every control back on its design place, scaled. The player's row must
-    // survive that: remember the slot of every car, and put the cars back on those slots of the
-    // scaled row, whose coordinates the slot markers Label2 now give.
-    std::array<int, 5> slotOf{};
-    for (int i = 0; i < N(); ++i) slotOf[size_t(i)] = SlotOfCar(i);
     ResizeForm(this);
-    if (!turnStarted_ || DistanzaPosti == 0 || IsMinimised()) return;
-    XPrimoPosto = Nearest(Left(Label2(0)));
-    DistanzaPosti = Nearest(Left(Label2(1)) - Left(Label2(0)));
-    for (int k = 0; k < N(); ++k) {
-        SetLeft(Label2(k), SlotX(k));
-        SetLeft(Label3(N() - 1 - k), SlotX(k));
-    }
-    for (int i = 0; i < N(); ++i) SetLeft(Image1(i), SlotX(slotOf[size_t(i)]));
-    FollowTheRow();
+    if (!turnStarted_ || IsMinimised()) return;
+    const auto [xPrimoPosto, distanzaPosti] = FilaScalata();
+    turno_.Riscala(xPrimoPosto, distanzaPosti);
+    Mostra();
 }
 
 void GameForm::LeggiColoriAuto()
@@ -187,114 +215,63 @@ void GameForm::LeggiColoriAuto()
 
 void GameForm::NuovoTurno()
 {
-    swaps_.clear();
     Pick(-1);
-    Caso = qint16(RndInt(2));
-    DaSinistra = Caso == 0;
+    turno_.NuovoTurno(int(clues::PatternsFor(N()).size()));
+    turnStarted_ = true;
     for (int i = 0; i < N(); ++i) {
         Image1(i)->ClearPicture();
         for (int column = 2; column <= N() + 1; ++column) Grid(column, i)->ClearPicture();
-        SetTag(Grid(2, i), QString());
-        for (int column = 2; column <= N() + 1; ++column) Grid(column, i)->hide();
-    }
-    ScombiccheraPosti();
-    turnStarted_ = true;
-    ColoreAuto[0] = qint16(RndInt(10) + 1);
-    for (int i = 1; i < N(); ++i) {
-        bool repeated = true;
-        while (repeated) {
-            ColoreAuto[size_t(i)] = qint16(RndInt(10) + 1);
-            repeated = std::find(ColoreAuto.begin(), ColoreAuto.begin() + i, ColoreAuto[size_t(i)]) !=
-                       ColoreAuto.begin() + i;
-        }
     }
     CaricaImmagini();
     GeneraFrase();
     conferma_->setEnabled(true);
-    FollowTheRow();
-    CarInSlot(0)->setFocus();
-}
-
-void GameForm::ScombiccheraPosti()
-{
-    // Linear probing from a random car to the next one not yet placed. Placement is tracked
-    // apart from the coordinates, so a row squeezed to coordinate 0 cannot make the probe spin.
-    std::array<bool, 5> placed{};
-    for (int i = 0; i < N(); ++i) SetLeft(Image1(i), 0);
-    for (int k = 0; k < N(); ++k) {
-        int r = RndInt(N());
-        while (placed[size_t(r)]) {
-            r = r + 1;
-            if (r == N()) r = 0;
-        }
-        placed[size_t(r)] = true;
-        SetLeft(Image1(r), SlotX(k));
-        SetLeft(Label2(k), Left(Image1(r)));
-        SetLeft(Label3(N() - 1 - k), Left(Image1(r)));
-    }
+    Mostra();
+    // The focus frame starts on the first place in the turn's reading direction.
+    CarInSlot(turno_.SlotOfPosition(0))->setFocus();
 }
 
 void GameForm::CaricaImmagini()
 {
     const QString folder = InProgramFolder(QStringLiteral("immagini")) + QDir::separator();
     for (int i = 0; i < N(); ++i) {
-        const QString file = folder + QString::number(ColoreAuto[size_t(i)]) +
-                             (DaSinistra ? QStringLiteral("s") : QStringLiteral("d")) + QStringLiteral(".gif");
+        const QString file = folder + QString::number(turno_.ColoreAuto[size_t(i)]) +
+                             (turno_.DaSinistra ? QStringLiteral("s") : QStringLiteral("d")) + QStringLiteral(".gif");
         Image1(i)->SetPicture(QPixmap(file));  // a missing picture leaves the car empty
     }
 }
 
-QString ClueText(int n, int pattern, const std::function<QString(int car)>& colour)
-{
-    const std::vector<clues::Pattern>& patterns = clues::PatternsFor(n);
-    if (pattern < 0 || pattern >= int(patterns.size())) return QString();
-    const clues::Sources sources{
-        colour,
-        [](int entry) { return Parole[size_t(entry)]; },
-        [](const QString& key) { return MLSGetString(key); },
-    };
-    return clues::Assemble(patterns[size_t(pattern)], sources);
-}
-
 void GameForm::GeneraFrase()
 {
-    Caso = qint16(RndInt(int(clues::PatternsFor(N()).size())));
-    SetCaption(label1_, ClueText(N(), Caso, [this](int car) { return NomeColore[size_t(ColoreAuto[size_t(car)])]; }));
+    SetCaption(label1_, ClueText(N(), turno_.Schema,
+                                 [this](int car) { return NomeColore[size_t(turno_.ColoreAuto[size_t(car)])]; }));
     label1_->setAccessibleName(label1_->text().replace(QLatin1String("\r\n"), QLatin1String(" ")).trimmed());
+}
+
+void GameForm::Mostra()
+{
+    for (int i = 0; i < N(); ++i) SetLeft(Image1(i), turno_.CarX(i));
+    for (int k = 0; k < N(); ++k) {
+        SetLeft(Label2(k), turno_.Label2X(k));
+        SetLeft(Label3(k), turno_.Label3X(k));
+    }
+    for (int j = 0; j < N(); ++j) {
+        SetTag(Grid(2, j), turno_.Segno(j));
+        for (int column = 2; column <= N() + 1; ++column) Grid(column, j)->setVisible(turno_.Visibile(column - 2, j));
+    }
+    FollowTheRow();
 }
 
 void GameForm::Image1_DragDrop(int Index, QObject* Source)
 {
-    const int t = Nearest(Left(Image1(Index)));
-    SetLeft(Image1(Index), Left(Source));
-    SetLeft(Source, t);
     const auto source = std::find(cars_.begin(), cars_.end(), Source);
-    if (!undoing_ && source != cars_.end() && *source != Image1(Index))
-        swaps_.emplace_back(Index, int(source - cars_.begin()));
-    FollowTheRow();
+    if (source == cars_.end()) return;  // only cars are dropped on cars
+    turno_.Scambia(Index, int(source - cars_.begin()));
+    Mostra();
 }
 
 void GameForm::UndoSwap()
 {
-    if (swaps_.empty()) return;
-    const auto [index, source] = swaps_.back();
-    swaps_.pop_back();
-    undoing_ = true;
-    Image1_DragDrop(index, Image1(source));
-    undoing_ = false;
-}
-
-int GameForm::SlotOfCar(int car) const
-{
-    if (DistanzaPosti == 0) return 0;
-    return qBound(0, Nearest((Left(Image1(car)) - XPrimoPosto) / DistanzaPosti), N() - 1);
-}
-
-ImageControl* GameForm::CarInSlot(int k) const
-{
-    for (int i = 0; i < N(); ++i)
-        if (SlotOfCar(i) == k) return Image1(i);
-    return Image1(0);
+    if (turno_.Annulla()) Mostra();
 }
 
 void GameForm::Pick(int car)
@@ -304,94 +281,41 @@ void GameForm::Pick(int car)
     if (car >= 0) Image1(car)->SetPicked(true);
 }
 
-ImageControl* GameForm::GridNeighbour(int column, int row, int dc, int dr) const
+void GameForm::Image1_Click(int car)
 {
-    for (int c = column + dc, r = row + dr; c >= 2 && c <= N() + 1 && r >= 0 && r < N(); c += dc, r += dr)
-        if (Grid(c, r)->isVisibleTo(this)) return Grid(c, r);
-    return nullptr;
+    if (picked_ < 0) return Pick(car);
+    if (picked_ == car) return Pick(-1);
+    // The picked car is dropped on this one, exactly as with the mouse; the focus stays on the slot.
+    const int slot = turno_.SlotOfCar(car);
+    const int source = picked_;
+    Pick(-1);
+    Image1_DragDrop(car, Image1(source));
+    CarInSlot(slot)->setFocus(Qt::TabFocusReason);
 }
 
-void GameForm::CarKey(int car, QKeyEvent* e)
+void GameForm::FocusAfterHide(int column, int row)
 {
-    if (e->modifiers() & ~Qt::KeypadModifier) return;
-    const int slot = SlotOfCar(car);
-    switch (e->key()) {
-    case Qt::Key_Left:
-    case Qt::Key_Right: {
-        const int target = slot + (e->key() == Qt::Key_Left ? -1 : 1);
-        if (target >= 0 && target < N()) CarInSlot(target)->setFocus(Qt::TabFocusReason);
-        break;
-    }
-    case Qt::Key_Down:
-        if (ImageControl* below = GridNeighbour(slot + 2, -1, 0, 1)) below->setFocus(Qt::TabFocusReason);
-        break;
-    case Qt::Key_Space:
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        if (picked_ < 0) {
-            Pick(car);
-        } else if (picked_ == car) {
-            Pick(-1);
-        } else {
-            // The picked car is dropped on this one, exactly as with the mouse.
-            const int source = picked_;
-            Pick(-1);
-            Image1_DragDrop(car, Image1(source));
-            CarInSlot(slot)->setFocus(Qt::TabFocusReason);
+    for (const int step : {1, -1})
+        for (int r = row + step; r >= 0 && r < N(); r += step)
+            if (Grid(column, r)->isVisibleTo(this)) return Grid(column, r)->setFocus(Qt::TabFocusReason);
+    CarInSlot(column - 2)->setFocus(Qt::TabFocusReason);
+}
+
+void GameForm::AcceleratoriBottoni()
+{
+    // A caption with "&" brings its own accelerator; then ours steps aside, also from the check
+    // at the moment the key comes, so that a caption changed meanwhile is respected too.
+    const std::pair<QPushButton*, Qt::Key> keys[] = {{command1_, Qt::Key_P}, {conferma_, Qt::Key_C}, {avanti_, Qt::Key_A}};
+    for (size_t b = 0; b < std::size(keys); ++b) {
+        QPushButton* button = keys[b].first;
+        if (!accelerators_[b]) {
+            accelerators_[b] = new QShortcut(QKeySequence(Qt::ALT | keys[b].second), this);
+            connect(accelerators_[b], &QShortcut::activated, this, [button] {
+                if (button->isEnabled() && !button->text().contains(u'&')) button->click();
+            });
         }
-        break;
-    case Qt::Key_Escape:
-        if (picked_ < 0) return;
-        Pick(-1);
-        break;
-    default:
-        return;
+        accelerators_[b]->setEnabled(!button->text().contains(u'&'));
     }
-    e->accept();
-}
-
-void GameForm::GridKey(int column, int row, QKeyEvent* e)
-{
-    if (e->modifiers() & ~Qt::KeypadModifier) return;
-    ImageControl* next = nullptr;
-    switch (e->key()) {
-    case Qt::Key_Left: next = GridNeighbour(column, row, -1, 0); break;
-    case Qt::Key_Right: next = GridNeighbour(column, row, 1, 0); break;
-    case Qt::Key_Down: next = GridNeighbour(column, row, 0, 1); break;
-    case Qt::Key_Up:
-        next = GridNeighbour(column, row, 0, -1);
-        if (!next) next = CarInSlot(column - 2);
-        break;
-    case Qt::Key_Space:
-        Image_Click(column, row);
-        next = GridNeighbour(column, row, 0, 1);
-        if (!next) next = GridNeighbour(column, row, 0, -1);
-        if (!next) next = CarInSlot(column - 2);
-        break;
-    default:
-        return;
-    }
-    if (next) next->setFocus(Qt::TabFocusReason);
-    e->accept();
-}
-
-void GameForm::keyPressEvent(QKeyEvent* e)
-{
-    if (e->matches(QKeySequence::Undo)) {
-        UndoSwap();
-        return;
-    }
-    // Alt+P, Alt+C, Alt+A for the buttons, unless the language gives them accelerators of
-    // their own with "&".
-    if (e->modifiers() == Qt::AltModifier) {
-        QPushButton* button = e->key() == Qt::Key_P ? command1_ : e->key() == Qt::Key_C ? conferma_
-                              : e->key() == Qt::Key_A ? avanti_ : nullptr;
-        if (button && !button->text().contains(u'&')) {
-            if (button->isEnabled()) button->click();
-            return;
-        }
-    }
-    Form::keyPressEvent(e);
 }
 
 void GameForm::FollowTheRow()
@@ -407,55 +331,34 @@ void GameForm::FollowTheRow()
     for (QWidget* button : {static_cast<QWidget*>(command1_), static_cast<QWidget*>(conferma_), static_cast<QWidget*>(avanti_)})
         chain(button);
 
-    const auto colour = [this](int car) { return NomeColore[size_t(ColoreAuto[size_t(car)])]; };
+    const auto colour = [this](int car) { return NomeColore[size_t(turno_.ColoreAuto[size_t(car)])]; };
     for (int i = 0; i < N(); ++i)
-        Image1(i)->setAccessibleName(colour(i) + QStringLiteral(", posto %1").arg(SlotOfCar(i) + 1));
+        Image1(i)->setAccessibleName(colour(i) + QStringLiteral(", posto %1").arg(turno_.SlotOfCar(i) + 1));
     for (int column = 2; column <= N() + 1; ++column)
         for (int j = 0; j < N(); ++j)
             Grid(column, j)->setAccessibleName(
-                Grid(column, j)->Picture().isNull()
-                    ? QString()
-                    : colour(rowCar_[size_t(j)]) + QStringLiteral(", sotto il posto %1").arg(column - 1));
+                turno_.RigaAuto(j) < 0 ? QString()
+                                       : colour(turno_.RigaAuto(j)) + QStringLiteral(", sotto il posto %1").arg(column - 1));
     for (QPushButton* button : {command1_, conferma_, avanti_}) button->setAccessibleName(QString(button->text()).remove(u'&'));
 }
 
-void GameForm::Image_Click(int column, int Index) { Grid(column, Index)->hide(); }
-
-QString GameForm::RowMarker() const
+void GameForm::Image_Click(int column, int Index)
 {
-    const QString marker = table_.rowMarkerKey ? MLSGetString(QString::fromLatin1(table_.rowMarkerKey)) : QString();
-    return marker.isEmpty() ? QString::fromLatin1(kFixedRowMarker) : marker;
+    turno_.Nascondi(column - 2, Index);
+    Grid(column, Index)->hide();
 }
 
 void GameForm::Command1_Click()
 {
-    const int n = N();
-    for (int j = 0; j < n; ++j) {
-        for (int column = 2; column <= n + 1; ++column) Grid(column, j)->ClearPicture();
-        SetTag(Grid(2, j), QString());
-    }
-    const QString marker = RowMarker();
-    for (int k = 0; k < n; ++k) {
-        do {
-            Caso = qint16(RndInt(n));
-        } while (!Tag(Grid(2, Caso)).isEmpty());
-        SetTag(Grid(2, Caso), marker);
-        for (int column = 2; column <= n + 1; ++column) Grid(column, Caso)->SetPicture(Image1(k)->Picture());
-        rowCar_[size_t(Caso)] = k;
-    }
-    for (int j = 0; j < n; ++j)
-        for (int column = 2; column <= n + 1; ++column) Grid(column, j)->show();
-    FollowTheRow();
+    turno_.RiempiGriglia(table_.rowMarkerKey ? MLSGetString(QString::fromLatin1(table_.rowMarkerKey)) : QString());
+    for (int j = 0; j < N(); ++j)
+        for (int column = 2; column <= N() + 1; ++column) Grid(column, j)->SetPicture(Image1(turno_.RigaAuto(j))->Picture());
+    Mostra();
 }
 
 void GameForm::BottoneConferma_Click()
 {
-    bool ok = true;
-    for (int i = 0; i < N(); ++i) {
-        const QLabel* marker = DaSinistra ? Label2(i) : Label3(i);
-        if (Left(Image1(i)) != Left(marker)) ok = false;
-    }
-    if (ok) {
+    if (turno_.Giudica()) {
         CountOne(NumEsatti);
         ShowCounts();
         SuonoEsatto();
@@ -486,7 +389,7 @@ void GameForm::mnuEsci_Click()
     if (MsgBox(MLSGetString(QString::fromLatin1(table_.leavingKey)), MsgButtons::YesNo, MsgIcon::Question,
                QStringLiteral("Parcolo")) != MsgResult::Yes)
         return;
-    FormMenu.Show();
+    emit Uscita();
     Unload();
 }
 

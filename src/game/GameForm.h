@@ -1,13 +1,18 @@
 #pragma once
 // The game window, one design for three, four and five cars (FormAuto3, FormAuto4, FormAuto5).
 //
-// Car i (picture Image1(i)) has the colour ColoreAuto(i) and belongs at position i of the hidden
-// order. A car's slot is nothing but its horizontal coordinate: slot k lies at
-// XPrimoPosto + k * DistanzaPosti. When DaSinistra is True position p is slot p, otherwise slot
-// N-1-p. The invisible markers Label2(k) and Label3(N-1-k) stand on slot k.
+// The window is a view of its turn (Turno): after every change, and on every resize or
+// activation, it places the cars Image1(i), the invisible slot markers Label2(k), Label3(k) and
+// the note pad from the turn, scaled to the window's size. A turn is set up on the first
+// activation after the window is loaded and by "avanti", never by a mere return to the window.
+//
+// Input is turned into the turn's moves: a drop, a key on a car and Ctrl+Z all end in the one
+// swap of Image1_DragDrop (or its undo), a click or Space on the note pad in the one hide of
+// Image_Click.
 
 #include "forms/Form.h"
 #include "game/GameTable.h"
+#include "game/Turno.h"
 
 #include <QString>
 
@@ -17,14 +22,11 @@
 
 class ImageControl;
 class QAction;
-class QKeyEvent;
+class QButtonGroup;
 class QLabel;
 class QPushButton;
+class QShortcut;
 class StatusBarControl;
-
-// The caption the game window writes for clue pattern `pattern` of n cars, with colour(k) the
-// colour name of car k: the start-up words and the texts of the current language file.
-QString ClueText(int n, int pattern, const std::function<QString(int car)>& colour);
 
 class GameForm : public Form {
     Q_OBJECT
@@ -38,10 +40,14 @@ public:
     void Form_Activate() override;
     void Form_Resize() override;
 
+    // The turn in play.
+    const Turno& Modello() const { return turno_; }
+    std::array<QString, 11> NomeColore;
+
     void NuovoTurno();
     void LeggiColoriAuto();
-    void ScombiccheraPosti();
     void CaricaImmagini();
+    // Writes the clue of the turn's pattern with the current colour names and texts.
     void GeneraFrase();
 
     // Play.
@@ -55,23 +61,13 @@ public:
     void MenuAzzera_Click();        // counts to zero
     void mnuEsci_Click();           // ask, then back to the menu
 
-    // Keyboard play: every key ends in the same handlers as the mouse (the swap of
-    // Image1_DragDrop, the hide of Image_Click, the buttons' clicks).
-    void CarKey(int car, QKeyEvent* event);
-    void GridKey(int column, int row, QKeyEvent* event);
-    // Undoes the last swap of this turn with another swap.
-    void UndoSwap();
+    // Keyboard play: Space or Return on a car picks it up, on another car drops it there
+    // (the swap of Image1_DragDrop), on the same car puts it back; Escape puts it back.
+    void Image1_Click(int car);
+    void UndoSwap();                // Ctrl+Z: the last swap of this turn taken back
     int PickedCar() const { return picked_; }
-    // The car standing in slot k, or nullptr.
-    ImageControl* CarInSlot(int k) const;
-    int SlotOfCar(int car) const;
-
-    // The turn's state.
-    std::array<qint16, 5> ColoreAuto{};
-    std::array<QString, 11> NomeColore;
-    bool DaSinistra = true;
-    int XPrimoPosto = 0;
-    int DistanzaPosti = 0;
+    // The car standing in slot k.
+    ImageControl* CarInSlot(int k) const { return Image1(turno_.CarInSlot(k)); }
 
     // Controls.
     ImageControl* Image1(int i) const { return cars_[size_t(i)]; }
@@ -87,28 +83,30 @@ public:
     QAction* MenuAzzera() const { return menuAzzera_; }
     QAction* mnuEsci() const { return mnuEsci_; }
 
-    // The slot coordinate of slot k.
-    int SlotX(int k) const { return XPrimoPosto + k * DistanzaPosti; }
-
-protected:
-    void keyPressEvent(QKeyEvent* e) override;
+signals:
+    // "Esci" answered with Yes: the main menu is to be shown; the window then unloads itself.
+    void Uscita();
 
 private:
     // Panel 1: the word of key "0002" and the right answers; panel 2: key "0003" and the wrong ones.
     void ShowCounts();
     QString ColourKey(int colour) const;
-    // The text that marks a grid row as filled; never empty, or one car could fill two rows.
-    QString RowMarker() const;
-    // Keyboard and screen readers follow the row: Tab goes from car to car in slot order,
-    // every picture is named by its colour and place.
+    // The row of slots as the window is laid out now: the first slot and the distance.
+    std::pair<int, int> FilaScalata() const;
+    // Places cars, markers and note pad from the turn; keyboard order and names follow.
+    void Mostra();
     void FollowTheRow();
+    // Alt+P, Alt+C, Alt+A for the buttons whose caption gives no accelerator of its own.
+    void AcceleratoriBottoni();
     void Pick(int car);
-    // The nearest visible grid picture from (column, row) going (dc, dr), or nullptr.
-    ImageControl* GridNeighbour(int column, int row, int dc, int dr) const;
+    // After a picture of the note pad is crossed out: the nearest one left in its column, else its car.
+    void FocusAfterHide(int column, int row);
 
     const GameTable& table_;
+    Turno turno_;
     std::vector<ImageControl*> cars_;
     std::vector<std::vector<ImageControl*>> grid_;
+    QButtonGroup* pictures_ = nullptr;  // cars and note pad: the arrow keys walk them by place
     QLabel* label1_ = nullptr;
     std::vector<QLabel*> label2_;
     std::vector<QLabel*> label3_;
@@ -118,9 +116,7 @@ private:
     StatusBarControl* statusBar_ = nullptr;
     QAction* menuAzzera_ = nullptr;
     QAction* mnuEsci_ = nullptr;
+    std::array<QShortcut*, 3> accelerators_{};  // Alt+P, Alt+C, Alt+A
     bool turnStarted_ = false;
-    int picked_ = -1;                            // the car picked up with the keyboard
-    std::vector<std::pair<int, int>> swaps_;     // this turn's swaps, for undo
-    bool undoing_ = false;
-    std::array<int, 5> rowCar_{};                // the car each grid row shows
+    int picked_ = -1;  // the car picked up with the keyboard
 };

@@ -31,5 +31,3 @@ struct GameTable {
 
 // The record for n = 3, 4 or 5; nullptr for any other n.
 const GameTable* GameTableFor(int n);
-
-inline constexpr const char* kFixedRowMarker = "Immagine caricata";

@@ -3,6 +3,8 @@
 #include "forms/Form.h"
 #include "forms/Properties.h"
 
+#include <QWidget>
+
 #include <cmath>
 
 namespace {
@@ -52,6 +54,13 @@ void clsResize::SizeFormToScreen(quint8 percent)
     ResizeControls();
 }
 
+double clsResize::FactorX() const
+{
+    const Form* form = SourceForm();
+    if (!form || FirstTime || RecordedWidth <= 0) return 1.0;
+    return form->ScaleWidth() / RecordedWidth;
+}
+
 void clsResize::ResizeControls()
 {
     Form* form = SourceForm();
@@ -66,13 +75,15 @@ void clsResize::ResizeControls()
     const double factorY = form->ScaleHeight() / RecordedHeight;
     const double factorX = form->ScaleWidth() / RecordedWidth;
     for (const ControlGeometry& g : ControlList) {
-        QObject* c = g.control.data();
-        if (!c || !GetCoordinate(c, Coordinate::Left)) continue;  // gone, or nothing to place
-        const ScaleFlags f = FlagsFromTag(Tag(c));
-        if (f.left) SetCoordinate(c, Coordinate::Left, g.first * factorX);
-        if (f.top) SetCoordinate(c, Coordinate::Top, g.second * factorY);
-        if (f.width) SetCoordinate(c, Coordinate::Width, g.third * factorX);
-        if (f.height) SetCoordinate(c, Coordinate::Height, g.fourth * factorY);
+        auto* w = qobject_cast<QWidget*>(g.control.data());
+        const auto left = w ? GetCoordinate(w, Coordinate::Left) : std::nullopt;
+        if (!left) continue;  // gone, or nothing to place
+        const ScaleFlags f = FlagsFromTag(Tag(w));
+        // One new rectangle per control: each scaled value, the others as they are.
+        SetTwipsGeometry(w, f.left ? g.first * factorX : *left,
+                         f.top ? g.second * factorY : *GetCoordinate(w, Coordinate::Top),
+                         f.width ? g.third * factorX : *GetCoordinate(w, Coordinate::Width),
+                         f.height ? g.fourth * factorY : *GetCoordinate(w, Coordinate::Height));
     }
     form->setUpdatesEnabled(true);
 }

@@ -31,6 +31,9 @@ public:
 
     void ResizeControls();
 
+    // The window's width now over its recorded width: what a recorded left or width is scaled by.
+    double FactorX() const;
+
     struct ScaleFlags {
         bool left, top, width, height;
     };

@@ -10,6 +10,7 @@
 #include "shell/Modulo1.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QCheckBox>
 #include <QDir>
 #include <QMenu>
@@ -49,6 +50,7 @@ FormMenuWindow::FormMenuWindow() : Form(QStringLiteral("FormMenu"), 7515, 5535)
     mnudoc_ = Add(mnuinfo_->addAction(QStringLiteral("documentazione")), QStringLiteral("mnudoc"));
     mnuabout_ = Add(mnuinfo_->addAction(QStringLiteral("about")), QStringLiteral("mnuabout"));
     mnuLanguages_ = Add(menuBar()->addMenu(QStringLiteral("Lingua")), QStringLiteral("mnuLanguages"));
+    languageGroup_ = new QActionGroup(this);  // one language checked at a time
     NewLanguageItem(QStringLiteral("mnuLanguage 0"), 0);
 
     connect(command4_, &QPushButton::clicked, this, &FormMenuWindow::Command4_Click);
@@ -69,6 +71,7 @@ QAction* FormMenuWindow::NewLanguageItem(const QString& caption, int index)
 {
     QAction* item = Add(mnuLanguages_->addAction(caption), QStringLiteral("mnuLanguage"), index);
     item->setCheckable(true);
+    languageGroup_->addAction(item);
     connect(item, &QAction::triggered, this, [this, index] { mnuLanguage_Click(index); });
     mnuLanguage_.push_back(item);
     return item;
@@ -103,12 +106,13 @@ void FormMenuWindow::MLSFillMenuLanguages()
         const QString caption = files[k].left(files[k].size() - 4);
         if (k > 0) NewLanguageItem(caption, k);
         SetCaption(mnuLanguage(k), caption);
+        mnuLanguage(k)->setData(caption);
     }
     if (const auto current = MLSReadIni(InProgramFolder(QStringLiteral("LangSetting.ini")), QStringLiteral("Language"),
                                         QStringLiteral("CurrentLanguage")))
         MLSCurrentLanguage = *current;
     for (int k = 0; k < files.size(); ++k) {
-        if (Caption(mnuLanguage(k)) == MLSCurrentLanguage) {
+        if (mnuLanguage(k)->data().toString() == MLSCurrentLanguage) {
             mnuLanguage(k)->setChecked(true);
             break;
         }
@@ -117,9 +121,8 @@ void FormMenuWindow::MLSFillMenuLanguages()
 
 void FormMenuWindow::mnuLanguage_Click(int Index)
 {
-    for (QAction* item : mnuLanguage_) item->setChecked(false);
     mnuLanguage(Index)->setChecked(true);
-    MLSCurrentLanguage = Caption(mnuLanguage(Index));
+    MLSCurrentLanguage = mnuLanguage(Index)->data().toString();
     // The translation lets pending events run, which may close a window meanwhile.
     QList<QPointer<Form>> forms;
     for (Form* form : LoadedForms()) forms.append(form);
@@ -127,7 +130,7 @@ void FormMenuWindow::mnuLanguage_Click(int Index)
         if (form && !form->IsUnloaded()) MLSTranslateForm(form);
     // A folder that cannot take the file keeps the choice for this run only.
     MLSWriteIni(InProgramFolder(QStringLiteral("LangSetting.ini")), QStringLiteral("Language"),
-                QStringLiteral("CurrentLanguage"), Caption(mnuLanguage(Index)));
+                QStringLiteral("CurrentLanguage"), MLSCurrentLanguage);
 }
 
 void FormMenuWindow::mnuabout_Click() { FormInfo.Show(); }

@@ -7,6 +7,7 @@
 #include <vector>
 
 class QAction;
+class QActionGroup;
 class QCheckBox;
 class QMenu;
 class QPushButton;
@@ -58,5 +59,6 @@ private:
     QAction* mnudoc_;
     QAction* mnuabout_;
     QMenu* mnuLanguages_;
+    QActionGroup* languageGroup_;
     std::vector<QAction*> mnuLanguage_;
 };

@@ -14,10 +14,8 @@
 #include <QStandardPaths>
 
 bool SuoniAttivi = true;
-std::array<QString, 28> Parole;
 qint16 NumEsatti = 0;
 qint16 NumErrati = 0;
-qint16 Caso = 0;
 std::shared_ptr<clsResize> Ridimensionatore;
 
 namespace {
@@ -76,13 +74,6 @@ QString InstanceLockPath()
 }
 
 void SetSoundPlayer(std::function<void(const QString& file)> player) { Player() = std::move(player); }
-
-void LoadParole()
-{
-    Parole[0] = MLSGetString(QStringLiteral("0002")) + u' ';
-    Parole[1] = MLSGetString(QStringLiteral("0003")) + u' ';
-    for (int i = 2; i < 28; ++i) Parole[size_t(i)] = MLSGetString(QStringLiteral("%1").arg(i + 2, 4, 10, QChar(u'0')));
-}
 
 bool Main()
 {

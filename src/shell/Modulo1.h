@@ -3,6 +3,8 @@
 // wrong answers, the last random draw and the shared screen-fitting object.
 
 #include "resize/clsResize.h"
+#include "clues/Parole.h"
+#include "shell/Rnd.h"
 
 class Form;
 
@@ -13,17 +15,13 @@ class Form;
 #include <memory>
 
 extern bool SuoniAttivi;                    // sounds on; True at every start, never stored
-extern std::array<QString, 28> Parole;      // texts of keys "0002".."0029", read once at start-up
 extern qint16 NumEsatti;                    // right answers
 extern qint16 NumErrati;                    // wrong answers
-extern qint16 Caso;                         // the last random draw of a game window
 extern std::shared_ptr<clsResize> Ridimensionatore;  // serves the window loaded last
 
 // The program's start. False when another copy runs (after telling so): nothing was shown.
 bool Main();
 
-// Entries 0 and 1 (the status bar words) get one blank added; the others stay as read.
-void LoadParole();
 
 // A random one of the four right-answer sounds; the wrong-answer sound. Nothing when sounds are
 // off: then no file is touched and no random number drawn.

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <random>
 
+qint16 Caso = 0;
+
 namespace {
 std::mt19937_64& Engine()
 {

@@ -3,6 +3,7 @@
 #include "forms/Controls.h"
 #include "forms/Properties.h"
 #include "game/GameForm.h"
+#include "shell/FormInfo.h"
 #include "shell/FormMenu.h"
 #include "shell/Instances.h"
 #include "shell/Modulo1.h"
@@ -31,20 +32,20 @@ protected:
         const int n = g->N();
         std::set<int> colours;
         for (int i = 0; i < n; ++i) {
-            EXPECT_GE(g->ColoreAuto[size_t(i)], 1);
-            EXPECT_LE(g->ColoreAuto[size_t(i)], 10);
-            colours.insert(g->ColoreAuto[size_t(i)]);
-            EXPECT_EQ(g->Image1(i)->Picture().toImage(), PictureFile(g->ColoreAuto[size_t(i)], g->DaSinistra)) << i;
+            EXPECT_GE(g->Modello().ColoreAuto[size_t(i)], 1);
+            EXPECT_LE(g->Modello().ColoreAuto[size_t(i)], 10);
+            colours.insert(g->Modello().ColoreAuto[size_t(i)]);
+            EXPECT_EQ(g->Image1(i)->Picture().toImage(), PictureFile(g->Modello().ColoreAuto[size_t(i)], g->Modello().DaSinistra)) << i;
         }
         EXPECT_EQ(int(colours.size()), n) << "colours repeat";
         std::multiset<int> lefts;
         for (int i = 0; i < n; ++i) lefts.insert(int(Left(g->Image1(i))));
         std::multiset<int> slotXs;
-        for (int k = 0; k < n; ++k) slotXs.insert(g->SlotX(k));
+        for (int k = 0; k < n; ++k) slotXs.insert(g->Modello().SlotX(k));
         EXPECT_EQ(lefts, slotXs) << "every slot holds exactly one car";
         for (int k = 0; k < n; ++k) {
-            EXPECT_EQ(Left(g->Label2(k)), g->SlotX(k));
-            EXPECT_EQ(Left(g->Label3(n - 1 - k)), g->SlotX(k));
+            EXPECT_EQ(Left(g->Label2(k)), g->Modello().SlotX(k));
+            EXPECT_EQ(Left(g->Label3(n - 1 - k)), g->Modello().SlotX(k));
         }
         for (int column = 2; column <= n + 1; ++column)
             for (int j = 0; j < n; ++j) {
@@ -64,8 +65,8 @@ TEST_F(GameTurnTest, EveryTurnOfEveryWindowIsSound)
         GameForm* g = OpenGame(n);
         ASSERT_NE(g, nullptr);
         EXPECT_FALSE(FormMenu.IsLoaded());
-        EXPECT_GT(g->DistanzaPosti, 0);
-        EXPECT_GT(g->XPrimoPosto, 0);
+        EXPECT_GT(g->Modello().DistanzaPosti, 0);
+        EXPECT_GT(g->Modello().XPrimoPosto, 0);
         for (int turn = 0; turn < 60; ++turn) {
             if (turn) g->NuovoTurno();
             ExpectSoundTurn(g);
@@ -84,13 +85,13 @@ TEST_F(GameTurnTest, DrawsComeInTheirOrder)
             Pick(3, 10), Pick(6, 10), Pick(8, 10),         // (4), (7), 9
             Pick(20, 21)});
     GameForm* g = OpenGame(3);
-    EXPECT_FALSE(g->DaSinistra);
-    EXPECT_EQ(Left(g->Image1(2)), g->SlotX(0));
-    EXPECT_EQ(Left(g->Image1(0)), g->SlotX(1));
-    EXPECT_EQ(Left(g->Image1(1)), g->SlotX(2));
-    EXPECT_EQ(g->ColoreAuto[0], 7);
-    EXPECT_EQ(g->ColoreAuto[1], 4);
-    EXPECT_EQ(g->ColoreAuto[2], 9);
+    EXPECT_FALSE(g->Modello().DaSinistra);
+    EXPECT_EQ(Left(g->Image1(2)), g->Modello().SlotX(0));
+    EXPECT_EQ(Left(g->Image1(0)), g->Modello().SlotX(1));
+    EXPECT_EQ(Left(g->Image1(1)), g->Modello().SlotX(2));
+    EXPECT_EQ(g->Modello().ColoreAuto[0], 7);
+    EXPECT_EQ(g->Modello().ColoreAuto[1], 4);
+    EXPECT_EQ(g->Modello().ColoreAuto[2], 9);
     EXPECT_EQ(Caso, 20);
     EXPECT_EQ(g->Image1(0)->Picture().toImage(), PictureFile(7, false));
 }
@@ -100,11 +101,49 @@ TEST_F(GameTurnTest, SlotsComeFromTheScaledLayout)
     GameForm* g = OpenGame(4);
     const GameLayout& L = g->Table().layout;
     const double factor = g->ScaleWidth() / L.clientWidth;
-    EXPECT_NEAR(g->XPrimoPosto, L.carLeft[0] * factor, 1.0);
-    EXPECT_NEAR(g->DistanzaPosti, (L.carLeft[1] - L.carLeft[0]) * factor, 1.0);
+    EXPECT_NEAR(g->Modello().XPrimoPosto, L.carLeft[0] * factor, 1.0);
+    EXPECT_NEAR(g->Modello().DistanzaPosti, (L.carLeft[1] - L.carLeft[0]) * factor, 1.0);
     EXPECT_EQ(g->StatusBar1()->height(), qRound(500 / 15.0));
     EXPECT_EQ(g->frameGeometry().width(), 1280);  // the outer width is the screen's
     EXPECT_EQ(g->frameGeometry().height(), 800);
+}
+
+TEST_F(GameTurnTest, ReturnsToTheWindowKeepItsTurnAndEveryCarOnASlot)
+{
+    // Menu, information box, a game; back and forth to the information box, then it closes.
+    FormMenu.Show();
+    FormMenu.As<FormMenuWindow>()->mnuabout_Click();
+    GameForm* g = OpenGame(3);
+    g->Image1_DragDrop(0, g->Image1(2));
+    const auto colours = g->Modello().ColoreAuto;
+    const QString clue = g->Label1()->text();
+    std::vector<int> row;
+    for (int i = 0; i < 3; ++i) row.push_back(g->Modello().SlotOfCar(i));
+    const auto expectSameTurn = [&](const char* when) {
+        EXPECT_EQ(g->Modello().ColoreAuto, colours) << when;
+        EXPECT_EQ(g->Label1()->text(), clue) << when;
+        std::set<int> lefts;
+        for (int i = 0; i < 3; ++i) {
+            EXPECT_EQ(g->Modello().SlotOfCar(i), row[size_t(i)]) << when;
+            EXPECT_EQ(Left(g->Image1(i)), g->Modello().SlotX(row[size_t(i)])) << when;
+            lefts.insert(int(Left(g->Image1(i))));
+        }
+        EXPECT_EQ(lefts.size(), 3u) << when;
+    };
+    FormInfo.Show();
+    GameWindow(3).Show();
+    expectSameTurn("after a return from the information box");
+    FormInfo.Show();
+    FormInfo.Unload();
+    g->Activate();
+    expectSameTurn("after the information box closed");
+    g->resize(g->width() / 2, g->height() * 2 / 3);
+    g->resize(g->width() * 2, g->height() * 3 / 2);
+    expectSameTurn("after a resize");
+    SolveByDrops(g);
+    g->BottoneConferma_Click();
+    EXPECT_EQ(NumEsatti, 1) << "the row laid out again still meets its markers";
+    EXPECT_EQ(NumErrati, 0);
 }
 
 TEST_F(GameTurnTest, PanelsOfAFreshWindowShowTheWordsAndZero)

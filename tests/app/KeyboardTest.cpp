@@ -10,21 +10,24 @@
 #include "support/AppFixture.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QTest>
 
 namespace {
 
 class KeyboardTest : public AppTest {
 protected:
-    // A key pressed where the window's focus is.
+    // A key pressed and released where the window's focus is, shortcuts included.
     static void Press(GameForm* g, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
+        // Shortcuts and the arrow keys between pictures need the window to be the active one.
+        if (QApplication::activeWindow() != g) QApplication::setActiveWindow(g);
         QWidget* target = g->focusWidget() ? g->focusWidget() : g;
-        QKeyEvent e(QEvent::KeyPress, key, modifiers);
-        QCoreApplication::sendEvent(target, &e);
+        QTest::keyClick(target, Qt::Key(key), modifiers);
     }
     static std::vector<double> Lefts(const GameForm* g)
     {
@@ -39,6 +42,7 @@ protected:
 
 TEST_F(KeyboardTest, SpaceRightSpaceSwapsTwoCarsLikeADrop)
 {
+    Script({Pick(0, 2)});  // counted from the left: the focus starts on the leftmost car
     GameForm* g = OpenGame(4);
     ImageControl* first = g->CarInSlot(0);
     ImageControl* second = g->CarInSlot(1);
@@ -62,6 +66,7 @@ TEST_F(KeyboardTest, SpaceRightSpaceSwapsTwoCarsLikeADrop)
 
 TEST_F(KeyboardTest, EscapeDropsThePickAndNothingMoves)
 {
+    Script({Pick(0, 2)});
     GameForm* g = OpenGame(5);
     const auto before = Lefts(g);
     Press(g, Qt::Key_Space);

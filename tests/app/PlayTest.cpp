@@ -30,7 +30,7 @@ protected:
     static int SlotOf(const GameForm* g, int car)
     {
         for (int k = 0; k < g->N(); ++k)
-            if (Left(g->Image1(car)) == g->SlotX(k)) return k;
+            if (Left(g->Image1(car)) == g->Modello().SlotX(k)) return k;
         return -1;
     }
 
@@ -52,7 +52,7 @@ TEST_F(PlayTest, AFreshRowEqualToTheHiddenOrderIsAcceptedAtOnce)
     for (const bool fromLeft : {true, false}) {
         ScriptTurn(4, fromLeft, fromLeft ? std::vector<int>{0, 1, 2, 3} : std::vector<int>{3, 2, 1, 0});
         GameForm* g = OpenGame(4);
-        ASSERT_EQ(g->DaSinistra, fromLeft);
+        ASSERT_EQ(g->Modello().DaSinistra, fromLeft);
         g->BottoneConferma_Click();
         EXPECT_EQ(NumEsatti, 1) << fromLeft;
         EXPECT_EQ(NumErrati, 0);

@@ -157,18 +157,18 @@ TEST_F(ResizeTest, TheGameKeepsThePlayersRowThroughResizes)
     // Put the row in the hidden order by swaps, then change the window's size twice.
     SolveByDrops(g);
     g->Image1_DragDrop(1, g->Image1(2));
-    const int oldFirst = g->XPrimoPosto;
+    const int oldFirst = g->Modello().XPrimoPosto;
     std::array<int, 5> slotOf{};
-    for (int i = 0; i < 5; ++i) slotOf[size_t(i)] = int((Left(g->Image1(i)) - g->XPrimoPosto) / g->DistanzaPosti);
+    for (int i = 0; i < 5; ++i) slotOf[size_t(i)] = int((Left(g->Image1(i)) - g->Modello().XPrimoPosto) / g->Modello().DistanzaPosti);
     g->resize(700, 500);
     g->resize(1111, 777);
-    EXPECT_NE(g->XPrimoPosto, oldFirst);
-    for (int i = 0; i < 5; ++i) EXPECT_EQ(Left(g->Image1(i)), g->SlotX(slotOf[size_t(i)])) << i;
+    EXPECT_NE(g->Modello().XPrimoPosto, oldFirst);
+    for (int i = 0; i < 5; ++i) EXPECT_EQ(Left(g->Image1(i)), g->Modello().SlotX(slotOf[size_t(i)])) << i;
     for (int k = 0; k < 5; ++k) {
-        EXPECT_EQ(Left(g->Label2(k)), g->SlotX(k));
-        EXPECT_EQ(Left(g->Label3(4 - k)), g->SlotX(k));
+        EXPECT_EQ(Left(g->Label2(k)), g->Modello().SlotX(k));
+        EXPECT_EQ(Left(g->Label3(4 - k)), g->Modello().SlotX(k));
     }
-    EXPECT_NEAR(g->XPrimoPosto, 120 * g->ScaleWidth() / 11535, 1.0);
+    EXPECT_NEAR(g->Modello().XPrimoPosto, 120 * g->ScaleWidth() / 11535, 1.0);
     g->Image1_DragDrop(2, g->Image1(1));
     g->BottoneConferma_Click();
     EXPECT_EQ(NumEsatti, 1);

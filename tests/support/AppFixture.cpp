@@ -66,9 +66,9 @@ GameForm* AppTest::OpenGame(int n)
 void AppTest::SolveByDrops(GameForm* g)
 {
     for (int i = 0; i < g->N(); ++i) {
-        const int target = g->DaSinistra ? i : g->N() - 1 - i;
+        const int target = g->Modello().DaSinistra ? i : g->N() - 1 - i;
         for (int j = 0; j < g->N(); ++j)
-            if (Left(g->Image1(j)) == g->SlotX(target) && j != i) g->Image1_DragDrop(j, g->Image1(i));
+            if (Left(g->Image1(j)) == g->Modello().SlotX(target) && j != i) g->Image1_DragDrop(j, g->Image1(i));
     }
 }
 

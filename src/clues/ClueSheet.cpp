@@ -1,10 +1,9 @@
-#include "game/ClueSheet.h"
+#include "clues/ClueSheet.h"
 
 #include "clues/Clues.h"
-#include "game/GameForm.h"
+#include "clues/Parole.h"
 #include "game/GameTable.h"
 #include "language/modLanguageSupport.h"
-#include "shell/Modulo1.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -29,6 +28,18 @@ void ForEveryClue(F f)
 }
 
 }  // namespace
+
+QString ClueText(int n, int pattern, const std::function<QString(int car)>& colour)
+{
+    const std::vector<clues::Pattern>& patterns = clues::PatternsFor(n);
+    if (pattern < 0 || pattern >= int(patterns.size())) return QString();
+    const clues::Sources sources{
+        colour,
+        [](int entry) { return Parole[size_t(entry)]; },
+        [](const QString& key) { return MLSGetString(key); },
+    };
+    return clues::Assemble(patterns[size_t(pattern)], sources);
+}
 
 void UseLanguageFile(const QString& file)
 {

@@ -11,6 +11,7 @@ Writes (and overwrites) these files; the output is the same on every run:
                                        ("s": the car faces left, "d": it faces right)
     data/suoni/si1.wav .. si4.wav      the chimes of a right answer
     data/suoni/no.wav                  the soft "bonk" of a wrong answer
+                                       (every sound ends with 0.3 s of silence)
     src/resources/avvio.png            picture of the start screen's button
     src/resources/auto3.png .. auto5.png  pictures of the menu's game buttons
     src/resources/esci.png             picture of the menu's quit button
@@ -804,6 +805,9 @@ def icon_svg():
 # Sounds
 
 RATE = 22050
+# Every sound ends with this much silence: an audio system may stop a stream before it has
+# played out its last buffer (about a tenth of a second), and then only silence is lost.
+TAIL = 0.3
 
 
 def bell(freq, t, decay):
@@ -830,7 +834,7 @@ def render(duration, voice, peak=0.72, fade_in=0.004, fade_out=0.09):
         if rest < 1.0:
             g *= 0.5 - 0.5 * math.cos(math.pi * rest)
         out.append(int(round(max(-1.0, min(1.0, s / top * peak * g)) * 32767)))
-    return out
+    return out + [0] * int(RATE * TAIL)
 
 
 def chime(notes, step, duration, decay=0.28):

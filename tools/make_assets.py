@@ -56,18 +56,24 @@ SS = 4  # supersampling factor
 POINTER_HOT_SPOT = (7, 1)
 
 # Colour numbers 1..10 in the order of the language files' colour names.
+# The colours are measured, not only picked: every two cars must stay apart for
+# players with red-green or blue-yellow colour blindness too, while each car
+# still looks like its name.  tools/colour_check.py prints the closest pairs and
+# fails below its goals; run it after changing a colour.
 CAR_COLOURS = [
-    (1, "red", "#D32F2F"),
-    (2, "blue", "#1E4FD8"),
-    (3, "green", "#2E9E3E"),
-    (4, "yellow", "#F4D03F"),
-    (5, "orange", "#F57C00"),
-    (6, "purple", "#7B3FA8"),
-    (7, "pink", "#F48FB1"),
-    (8, "brown", "#7A4A24"),
-    (9, "white", "#F2F2F2"),
+    (1, "red", "#CF3C39"),
+    (2, "blue", "#0B51EE"),
+    (3, "green", "#53A86D"),
+    (4, "yellow", "#F5D240"),
+    (5, "orange", "#F47E10"),
+    (6, "purple", "#763B88"),
+    (7, "pink", "#F390B2"),
+    (8, "brown", "#6B3807"),
+    (9, "white", "#F0F0F0"),
     (10, "black", "#1E1E1E"),
 ]
+# The start button and the desktop icon show the red car.
+RED = CAR_COLOURS[0][2]
 
 
 # ---------------------------------------------------------------------------
@@ -697,7 +703,7 @@ def avvio_picture():
     c = Canvas(width, height)
     s = 76.0 / (CAR_BOX[2] - CAR_BOX[0])
     # the car faces right: mirror the car units
-    c.draw(car_shapes("#D32F2F"), (-s, s, 2 + CAR_BOX[2] * s, height - 3 - GROUND * s))
+    c.draw(car_shapes(RED), (-s, s, 2 + CAR_BOX[2] * s, height - 3 - GROUND * s))
     c.draw(flag_shapes(88.5, 6, height - 5, 30, 17))
     return c.result()
 
@@ -789,7 +795,7 @@ ICON_CAR_XF = (-ICON_CAR_SCALE, ICON_CAR_SCALE, 128 + (CAR_BOX[0] + CAR_BOX[2]) 
 def icon_png():
     c = Canvas(ICON, ICON)
     c.draw(icon_shapes())
-    c.draw(car_shapes("#D32F2F"), ICON_CAR_XF)
+    c.draw(car_shapes(RED), ICON_CAR_XF)
     return c.result()
 
 
@@ -797,7 +803,7 @@ def icon_svg():
     w = SvgWriter()
     w.group("translate(0 0)", icon_shapes())
     sx, sy, tx, ty = ICON_CAR_XF
-    w.group("matrix(%.6g 0 0 %.6g %.6g %.6g)" % (sx, sy, tx, ty), car_shapes("#D32F2F"))
+    w.group("matrix(%.6g 0 0 %.6g %.6g %.6g)" % (sx, sy, tx, ty), car_shapes(RED))
     return w.text(ICON, ICON, "Parcolo")
 
 

@@ -41,7 +41,7 @@ FormInfoWindow::FormInfoWindow() : Form(QStringLiteral("FormInfo"), 8535, 6420)
 QString FormInfoWindow::Credit()
 {
     return QStringLiteral("Software di") + kCrLf +
-           QStringLiteral("gli autori del progetto Parcolo - https://parcolo.example.org - autori@parcolo.example.org") +
+           QStringLiteral("volontari del progetto Parcolo - https://parcolo.example.org - autori@parcolo.example.org") +
            kCrLf + kCrLf;
 }
 

@@ -63,7 +63,7 @@ TEST_F(StartupTest, ASecondCopyIsRefusedBeforeAnyWindow)
     EXPECT_FALSE(Main());
     EXPECT_TRUE(LoadedForms().isEmpty());
     ASSERT_EQ(boxes_.size(), 1u);
-    EXPECT_EQ(boxes_[0].text, QString::fromUtf8("Parcolo è già aperto: usa la finestra che hai già."));
+    EXPECT_EQ(boxes_[0].text, QString::fromUtf8("Parcolo è già aperto: torna alla sua finestra."));
     EXPECT_EQ(boxes_[0].title, "Error");
     EXPECT_EQ(boxes_[0].icon, MsgIcon::Critical);
     EXPECT_EQ(boxes_[0].buttons, MsgButtons::Ok);

@@ -29,6 +29,7 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextLayout>
+#include <QTextList>
 #include <QTextTable>
 #include <QUrl>
 
@@ -226,11 +227,55 @@ void KeepBlocksTogether(QTextDocument& doc, qreal pageHeight)
     }
 }
 
+// Cuts every paragraph that a page break divides into two paragraphs, one on each page, that
+// look as the one did. Qt's text layout draws a paragraph's lines that meet the clip and also
+// the one line just above it; the painter's clip hides that line on paper, but a PDF keeps
+// the text, so a reader or a search would find the last line of the page before a second time.
+// A paragraph that starts on the page it is drawn on has no line above the page.
+void SplitBlocksAtPageBreaks(QTextDocument& doc, qreal pageHeight)
+{
+    const auto page = [pageHeight](qreal y) { return PageOf(y, pageHeight); };
+    QAbstractTextDocumentLayout* layout = doc.documentLayout();
+    for (int round = 0; round < 200; ++round) {
+        layout->documentSize();
+        QTextBlock cut;
+        int line = -1;
+        for (QTextBlock block = doc.begin(); block.isValid() && line < 0; block = block.next()) {
+            if (block.layout()->lineCount() < 2) continue;
+            const QList<qreal> tops = LineTops(doc, block);
+            for (int i = 1; i < tops.size() && line < 0; ++i)
+                if (page(tops[i]) != page(tops[0])) cut = block, line = i;
+        }
+        if (line < 0) return;
+
+        QTextCursor cursor(cut);
+        cursor.setPosition(cut.position() + cut.layout()->lineAt(line).textStart());
+        cursor.insertBlock();
+        // The rest starts the next page, with no space above it and no first-line indent; in a
+        // list it is no new item, only indented as one.
+        QTextBlock rest = cursor.block();
+        QTextBlockFormat format = rest.blockFormat();
+        format.setTopMargin(0);
+        format.setTextIndent(0);
+        format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+        if (QTextList* list = rest.textList()) {
+            list->remove(rest);
+            format.setIndent(format.indent() + list->format().indent());
+            format.clearProperty(QTextFormat::ObjectIndex);
+        }
+        cursor.setBlockFormat(format);
+        QTextBlockFormat above = cut.blockFormat();
+        above.setBottomMargin(0);
+        QTextCursor(cut).setBlockFormat(above);
+    }
+}
+
 // The document laid out from the source, with the page breaks above applied.
 void Prepare(QTextDocument& doc, const QString& html, qreal pageHeight)
 {
     doc.setHtml(html);
     KeepBlocksTogether(doc, pageHeight);
+    SplitBlocksAtPageBreaks(doc, pageHeight);
 }
 
 // The source with every "[[page:NAME]]" replaced by the page number of anchor NAME. The
@@ -341,7 +386,8 @@ int main(int argc, char** argv)
         painter.translate(0, -view.top());
         painter.setClipRect(view);
         QAbstractTextDocumentLayout::PaintContext context;
-        context.clip = view;
+        // What the layout draws: the lines whose first dot is on this page (see PageOf).
+        context.clip = view.adjusted(0, 1.0, 0, -1.0);
         context.palette.setColor(QPalette::Text, Qt::black);
         doc.documentLayout()->draw(&painter, context);
         painter.restore();

@@ -142,5 +142,21 @@ int main(int argc, char** argv)
     ScriptTurn(3, true, {1, 2, 0}, {1, 2, 3}, 18, 21);
     menu->Command4_Click();
     Shoot(out.filePath(QStringLiteral("english-game") + size + QStringLiteral(".png")));
+    FormAuto3.As<GameForm>()->mnuEsci_Click();
+
+    // A five-car game in each further language, picked from "Lingua" and read as at the next
+    // start (the clue words are read when the program starts).
+    for (const char* language : {"Deutsch", "Français", "Español"}) {
+        const QString name = QString::fromUtf8(language);
+        menu = FormMenu.As<FormMenuWindow>();  // rebuilt after every game
+        for (int k = 0; k < menu->mnuLanguageCount(); ++k)
+            if (menu->mnuLanguage(k)->text() == name) menu->mnuLanguage_Click(k);
+        LoadParole();
+        ScriptTurn(5, true, {2, 4, 0, 3, 1}, {2, 7, 5, 9, 1}, 0, 45);
+        menu->Command3_Click();
+        const QString stem = name.toLower().replace(u'ç', u'c').replace(u'ñ', u'n');
+        Shoot(out.filePath(stem + QStringLiteral("-game") + size + QStringLiteral(".png")));
+        FormAuto5.As<GameForm>()->mnuEsci_Click();
+    }
     return 0;
 }

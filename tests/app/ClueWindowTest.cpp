@@ -105,9 +105,11 @@ TEST_F(ClueWindowTest, ALanguageSwitchChangesTheTextsButNotTheWords)
 
 TEST(ClueSheets, MatchWhatTheProgramWrites)
 {
-    for (const char* language : {"Italiano", "English"}) {
-        UseLanguageFile(QStringLiteral(PARCOLO_DATA_DIR "/%1.lng").arg(language));
-        QFile sheet(QStringLiteral(PARCOLO_SOURCE_DIR "/docs/clues-%1.txt").arg(QString::fromLatin1(language).toLower()));
+    for (const char* language : {"Italiano", "English", "Deutsch", "Français", "Español"}) {
+        const QString name = QString::fromUtf8(language);
+        UseLanguageFile(QStringLiteral(PARCOLO_DATA_DIR "/%1.lng").arg(name));
+        const QString stem = name.toLower().replace(u'ç', u'c').replace(u'ñ', u'n');
+        QFile sheet(QStringLiteral(PARCOLO_SOURCE_DIR "/docs/clues-%1.txt").arg(stem));
         ASSERT_TRUE(sheet.open(QIODevice::ReadOnly)) << sheet.fileName().toStdString();
         EXPECT_EQ(QString::fromUtf8(sheet.readAll()), ClueSheet())
             << "regenerate with: build/parcolo-clues --sheet data/" << language << ".lng > " << sheet.fileName().toStdString();

@@ -18,6 +18,7 @@ std::vector<std::vector<Statement>> LinesOf(int cars, std::size_t pattern) {
 
 Pairs ExcludedBy(const std::vector<std::vector<Statement>>& lines, unsigned mask, int cars) {
     Pairs possible;
+    if (lines.empty()) return possible;  // no pattern: nothing known, nothing excluded
     Places placeOf{};
     std::iota(placeOf.begin(), placeOf.begin() + cars, 0);
     do {

@@ -32,7 +32,7 @@ constexpr std::size_t PairBit(int car, int position) {
 }
 
 // The pairs excluded by the lines of pattern `pattern` for `cars` cars whose bits are set in
-// `lines` (bit i: line i). No lines exclude nothing.
+// `lines` (bit i: line i). No lines exclude nothing; nor does a pattern that does not exist.
 Pairs Excluded(int cars, std::size_t pattern, unsigned lines);
 
 // For each line of the pattern, the pairs that line alone excludes.

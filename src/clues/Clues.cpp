@@ -141,19 +141,25 @@ QString Assemble(const Pattern& pattern, const Sources& sources) {
     QString caption;
     for (std::size_t i = 0; i < pattern.lines.size(); ++i) {
         if (pattern.layout == Layout::Join && i > 0) caption += lineBreak;
-        for (const Item& item : pattern.lines[i]) {
-            switch (item.kind) {
-            case Item::Kind::Colour: caption += sources.colour(item.n); break;
-            case Item::Kind::Word: caption += sources.word(item.n); break;
-            case Item::Kind::Text: caption += sources.text(KeyName(item.n)); break;
-            case Item::Kind::Blank: caption += QLatin1Char(' '); break;
-            case Item::Kind::Stop: caption += QLatin1Char('.'); break;
-            case Item::Kind::Comma: caption += QLatin1Char(','); break;
-            }
-        }
+        caption += AssembleLine(pattern.lines[i], sources);
         if (pattern.layout == Layout::Append) caption += lineBreak;
     }
     return caption;
+}
+
+QString AssembleLine(const Line& line, const Sources& sources) {
+    QString text;
+    for (const Item& item : line) {
+        switch (item.kind) {
+        case Item::Kind::Colour: text += sources.colour(item.n); break;
+        case Item::Kind::Word: text += sources.word(item.n); break;
+        case Item::Kind::Text: text += sources.text(KeyName(item.n)); break;
+        case Item::Kind::Blank: text += QLatin1Char(' '); break;
+        case Item::Kind::Stop: text += QLatin1Char('.'); break;
+        case Item::Kind::Comma: text += QLatin1Char(','); break;
+        }
+    }
+    return text;
 }
 
 QString KeyName(int number) {

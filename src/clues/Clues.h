@@ -54,6 +54,10 @@ struct Sources {
 // The caption for one pattern. Text keys are asked for in the order they occur, once each.
 QString Assemble(const Pattern& pattern, const Sources& sources);
 
+// The text of one line of a pattern, from the same sources as Assemble, without any line break:
+// what a hint quotes as the sentence it comes from.
+QString AssembleLine(const Line& line, const Sources& sources);
+
 // "0155" for 155.
 QString KeyName(int number);
 

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include <QStringList>
+
 #include "clues/Clues.h"
 
 namespace {
@@ -160,6 +162,19 @@ TEST(ClueAssembly, PiecesAreInsertedUnchanged) {
         [](const QString&) { return QString(); },
     };
     EXPECT_EQ(Assemble(pattern, sources), QStringLiteral("Head   x  \u00e8 .\r\nHead   x  \u00e8  x ."));
+}
+
+// A hint quotes one line: the caption's line, without its line break.
+TEST(ClueAssembly, OneLineIsTheCaptionsLine) {
+    for (int cars = 3; cars <= 5; ++cars)
+        for (const clues::Pattern& pattern : PatternsFor(cars)) {
+            Fake fake;
+            QStringList lines = Assemble(pattern, fake.Sources()).split(QStringLiteral("\r\n"));
+            if (pattern.layout == Layout::Append) lines.removeLast();
+            ASSERT_EQ(std::size_t(lines.size()), pattern.lines.size());
+            for (std::size_t l = 0; l < pattern.lines.size(); ++l)
+                EXPECT_EQ(clues::AssembleLine(pattern.lines[l], fake.Sources()), lines[qsizetype(l)]);
+        }
 }
 
 TEST(ClueAssembly, KeyNameHasFourDigits) {

@@ -1,5 +1,6 @@
 // parcolo-shots OUT_DIR: the pictures of docs/, taken of the real windows on the screen the
-// program runs on (scripts/screenshots runs it under Xvfb at two screen sizes). Turns are set up
+// program runs on, frames included (scripts/screenshots runs it under Xvfb and a window manager
+// at two screen sizes). Turns are set up
 // with scripted draws so every picture shows the same game.
 
 #include "forms/Controls.h"
@@ -19,6 +20,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QKeyEvent>
 #include <QPixmap>
@@ -56,6 +58,17 @@ void Settle(int ms = 400)
 
 void Shoot(const QString& file)
 {
+    // Under a window manager the frame comes after the window: wait until every window's frame
+    // covers the screen (5 s at most), then let the windows paint.
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    QElapsedTimer waited;
+    waited.start();
+    const auto framed = [&] {
+        for (const Form* f : LoadedForms())
+            if (f->isVisible() && f->frameGeometry() != screen) return false;
+        return true;
+    };
+    while (!framed() && waited.elapsed() < 5000) Settle(20);
     Settle();
     QGuiApplication::primaryScreen()->grabWindow(0).save(file);
     std::printf("%s\n", qPrintable(file));

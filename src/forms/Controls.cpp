@@ -144,12 +144,12 @@ StatusBarControl::StatusBarControl(QWidget* parent, const std::vector<int>& pane
         panel->setFrameShape(QFrame::StyledPanel);
         panel->setFrameShadow(QFrame::Sunken);
         panel->setContentsMargins(4, 0, 4, 0);
-        if (width > 0) {
-            panel->setFixedWidth(qRound(width / kTwipsPerPixel));
-            addWidget(panel);
-        } else {
-            addWidget(panel, 1);
-        }
+        // A panel has its width where there is room and shares the room where there is not, so
+        // that the status bar never keeps its window wider than the screen; the panel without a
+        // width takes what is left.
+        panel->setMinimumWidth(1);
+        if (width > 0) panel->setMaximumWidth(qRound(width / kTwipsPerPixel));
+        addWidget(panel, width > 0 ? width : 1);
         panels_.push_back(panel);
     }
 }

@@ -1,12 +1,14 @@
 #include "forms/Form.h"
 
 #include "forms/Properties.h"
+#include "resize/clsResize.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QMenuBar>
 #include <QPainter>
 #include <QScreen>
+#include <QWindow>
 
 #include <cstdio>
 #include <cstdlib>
@@ -43,13 +45,86 @@ QRect ScreenArea()
     return QRect(0, 0, 1024, 768);
 }
 
-// The canvas the controls sit on; it paints the form's background bands.
+// Where Top 0, Left 0 lies: the corner of the available desktop area.
+QPoint ScreenOrigin() { return ScreenOverride() ? QPoint(0, 0) : ScreenArea().topLeft(); }
+
+int& BusyDepth()
+{
+    static int depth = 0;
+    return depth;
+}
+
+// Counts a form's load, activation or unload while it runs.
+struct Busy {
+    Busy() { ++BusyDepth(); }
+    ~Busy() { --BusyDepth(); }
+    Busy(const Busy&) = delete;
+    Busy& operator=(const Busy&) = delete;
+};
+
+bool IsInput(QEvent::Type t)
+{
+    switch (t) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::Shortcut:
+    case QEvent::ShortcutOverride:
+    case QEvent::Wheel:
+    case QEvent::ContextMenu:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Sees every event of the program before its receiver does and keeps input away from forms
+// that are not whole. Message boxes and other windows that are no form are left alone.
+class InputGuard : public QObject {
+protected:
+    bool eventFilter(QObject* watched, QEvent* e) override
+    {
+        if (!IsInput(e->type()) || !watched->isWidgetType()) return false;
+        QWidget* window = static_cast<QWidget*>(watched)->window();
+        if (e->type() == QEvent::MouseButtonPress) lastPressed_ = window;
+        const auto* form = qobject_cast<Form*>(window);
+        if (!form) return false;
+        if (form->IsUnloaded() || FormsBusy()) return true;
+        // Qt makes the second press of a double click a double-click event for whatever lies
+        // under the pointer; when the first press went elsewhere it is no click here.
+        return e->type() == QEvent::MouseButtonDblClick && lastPressed_ != window;
+    }
+
+private:
+    QPointer<QWidget> lastPressed_;
+};
+
+void GuardInput()
+{
+    static InputGuard* guard = nullptr;
+    if (guard || !QCoreApplication::instance()) return;
+    guard = new InputGuard;
+    guard->setParent(QCoreApplication::instance());
+    QCoreApplication::instance()->installEventFilter(guard);
+}
+
+// The canvas the controls sit on; it paints the form's background bands. A control whose
+// caption changes asks its parent, the canvas, for a new layout: then the captions are fitted.
 class CanvasWidget : public QWidget {
 public:
     CanvasWidget(Form* form, std::function<void(QWidget*)> paint) : QWidget(form), paint_(std::move(paint)) {}
 
 protected:
     void paintEvent(QPaintEvent*) override { paint_(this); }
+    bool event(QEvent* e) override
+    {
+        if (e->type() == QEvent::LayoutRequest)
+            for (QObject* c : children())
+                if (c->isWidgetType()) FitCaptionFont(static_cast<QWidget*>(c));
+        return QWidget::event(e);
+    }
 
 private:
     std::function<void(QWidget*)> paint_;
@@ -75,6 +150,7 @@ Form::Form(const QString& name, int designWidthTwips, int designHeightTwips)
 {
     setObjectName(name);
     setCentralWidget(canvas_);
+    GuardInput();
 }
 
 Form::~Form()
@@ -114,27 +190,64 @@ int Form::MenuBarHeight() const
 double Form::ScaleWidth() const { return width() * kTwipsPerPixel; }
 double Form::ScaleHeight() const { return (height() - MenuBarHeight()) * kTwipsPerPixel; }
 
-void Form::SetFormTop(double twips) { move(x(), qRound(twips / kTwipsPerPixel)); }
-void Form::SetFormLeft(double twips) { move(qRound(twips / kTwipsPerPixel), y()); }
+QMargins Form::FrameMargins() const
+{
+    if (const QWindow* w = windowHandle()) return w->frameMargins();
+    return {};
+}
+
+QRect Form::OuterRect() const { return outer_ ? *outer_ : frameGeometry(); }
+
+void Form::SetFormTop(double twips)
+{
+    QRect r = OuterRect();
+    r.moveTop(ScreenOrigin().y() + qRound(twips / kTwipsPerPixel));
+    outer_ = r;
+    PlaceFrame();
+}
+
+void Form::SetFormLeft(double twips)
+{
+    QRect r = OuterRect();
+    r.moveLeft(ScreenOrigin().x() + qRound(twips / kTwipsPerPixel));
+    outer_ = r;
+    PlaceFrame();
+}
 
 void Form::SetFormWidth(double twips)
 {
-    const int frame = frameGeometry().width() - width();
-    resize(qMax(1, qRound(twips / kTwipsPerPixel) - frame), height());
+    QRect r = OuterRect();
+    r.setWidth(qMax(1, qRound(twips / kTwipsPerPixel)));
+    outer_ = r;
+    PlaceFrame();
 }
 
 void Form::SetFormHeight(double twips)
 {
-    const int frame = frameGeometry().height() - height();
-    resize(width(), qMax(1, qRound(twips / kTwipsPerPixel) - frame));
+    QRect r = OuterRect();
+    r.setHeight(qMax(1, qRound(twips / kTwipsPerPixel)));
+    outer_ = r;
+    PlaceFrame();
+}
+
+void Form::PlaceFrame()
+{
+    // The frame is the window manager's: the client gets what the frame leaves of the rectangle.
+    // Until the window is framed the margins are 0; event() places it again once they are known.
+    // Placed by its client rectangle: the frame Qt remembers may be older than these margins.
+    const QMargins m = FrameMargins();
+    placedWith_ = m;
+    const QRect client = outer_->marginsRemoved(m);
+    const QRect wanted(client.topLeft(), client.size().expandedTo(QSize(1, 1)));
+    if (geometry() != wanted) setGeometry(wanted);
 }
 
 bool Form::IsMinimised() const { return isMinimized(); }
 
 void Form::FillScreen()
 {
-    const QRect area = ScreenArea();
-    move(ScreenOverride() ? 0 : area.x(), ScreenOverride() ? 0 : area.y());
+    SetFormTop(0);
+    SetFormLeft(0);
     SetFormHeight(ScreenHeightTwips());
     SetFormWidth(ScreenWidthTwips());
 }
@@ -163,13 +276,32 @@ void Form::Activate()
 {
     if (unloaded_ || ActiveForm() == this) return;
     ActiveForm() = this;
+    Busy busy;
     Form_Activate();
 }
 
 bool Form::event(QEvent* e)
 {
     if (e->type() == QEvent::WindowActivate && !unloaded_ && isVisible()) Activate();
-    return QMainWindow::event(e);
+    const bool done = QMainWindow::event(e);
+    switch (e->type()) {
+    case QEvent::Move:
+    case QEvent::Resize:
+    case QEvent::Show:
+    case QEvent::WindowActivate:
+    case QEvent::UpdateRequest:
+        // Framed late, or framed anew: the frame must keep the rectangle asked for. A window
+        // manager that puts the frame around the window where it stands moves nothing, so the
+        // first activation and the first paint look too. A window the player has moved or
+        // sized meanwhile keeps the frame margins, and stays put.
+        if (outer_ && !unloaded_ && isVisible() && windowState() == Qt::WindowNoState &&
+            FrameMargins() != placedWith_)
+            PlaceFrame();
+        break;
+    default:
+        break;
+    }
+    return done;
 }
 
 void Form::resizeEvent(QResizeEvent* e)
@@ -188,6 +320,7 @@ void Form::closeEvent(QCloseEvent* e)
 void Form::Unload()
 {
     if (unloaded_) return;
+    Busy busy;
     unloaded_ = true;
     if (ActiveForm() == this) ActiveForm() = nullptr;
     Loaded().removeAll(QPointer<Form>(this));
@@ -199,6 +332,7 @@ void Form::Unload()
 Form* DefaultForm::Load()
 {
     if (IsLoaded()) return instance_.data();
+    Busy busy;
     Form* f = factory_();
     instance_ = f;
     f->designCaption_ = f->windowTitle();
@@ -211,6 +345,7 @@ Form* DefaultForm::Load()
 
 void DefaultForm::Show()
 {
+    Busy busy;
     Form* f = Load();
     if (f->IsUnloaded()) return;  // its Form_Load unloaded it again
     f->show();
@@ -223,6 +358,8 @@ void DefaultForm::Unload()
 {
     if (IsLoaded()) instance_->Unload();
 }
+
+bool FormsBusy() { return BusyDepth() > 0; }
 
 QList<Form*> LoadedForms()
 {

@@ -13,6 +13,15 @@
 // Activation: Form_Activate runs when a form becomes the program's active form coming from
 // another of its forms or from none. Coming back from a message box or from another application
 // is not an activation.
+//
+// The outer rectangle set through SetFormTop/Left/Width/Height is the frame's, title bar
+// included. A window manager frames a window only after it is shown; when the frame turns up
+// (or changes), the window is placed again so that the frame keeps the rectangle asked for.
+//
+// Input never reaches a half-made or half-gone form: while a form loads, activates or unloads,
+// mouse and key input for the forms is held back (the window system's) or dropped (anything
+// else), and a form that is unloaded takes no more input. The second click of a double click
+// whose first click went to another window (one that has just closed, say) is no click at all.
 
 #include <QList>
 #include <QMainWindow>
@@ -111,6 +120,13 @@ private:
     static void PlaceTwips(QWidget* w, double left, double top, double width, double height);
     int MenuBarHeight() const;
     void PaintCanvas(QWidget* canvas);
+    QMargins FrameMargins() const;
+    // Places the window so that its frame covers the outer rectangle asked for.
+    void PlaceFrame();
+    QRect OuterRect() const;
+
+    std::optional<QRect> outer_;  // asked for, in pixels; the frame's rectangle
+    QMargins placedWith_;         // the frame margins it was placed with
 
     QWidget* canvas_;
     QList<QObject*> controls_;
@@ -146,6 +162,9 @@ private:
     Factory factory_;
     QPointer<Form> instance_;
 };
+
+// True while a form loads, activates or unloads.
+bool FormsBusy();
 
 // The loaded forms, in the order they were loaded.
 QList<Form*> LoadedForms();

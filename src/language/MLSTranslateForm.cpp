@@ -5,6 +5,7 @@
 #include "language/modLanguageSupport.h"
 
 #include <QCoreApplication>
+#include <QEventLoop>
 
 namespace {
 
@@ -46,7 +47,9 @@ void MLSTranslateForm(Form* form)
                 if (const auto text = MLSReadIni(file, w, name + QStringLiteral(".TabCaption(%1)").arg(i)))
                     SetTabCaption(control, i, *text);
         }
-        // A big window stays responsive while it is translated.
-        QCoreApplication::processEvents();
+        // A big window keeps painting while it is translated. Input waits until the window is
+        // whole: a click let through here could reopen, close or delete the window in the middle
+        // of its load.
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     }
 }

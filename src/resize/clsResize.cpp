@@ -3,6 +3,9 @@
 #include "forms/Form.h"
 #include "forms/Properties.h"
 
+#include <QAbstractButton>
+#include <QFontMetricsF>
+#include <QLabel>
 #include <QWidget>
 
 #include <cmath>
@@ -10,7 +13,57 @@
 namespace {
 // Whole twips, to the nearest, halves to even.
 qint32 Whole(double v) { return qint32(std::nearbyint(v)); }
+
+constexpr char kDesignFont[] = "parcoloDesignFont";
+
+// Whether the caption fits the control in that font.
+bool Fits(const QWidget* control, const QString& text, const QFont& font)
+{
+    const QFontMetricsF fm(font);
+    if (const auto* button = qobject_cast<const QAbstractButton*>(control)) {
+        // What the button adds around its text (icon, padding, border) does not depend on the font.
+        const QFontMetricsF now(button->font());
+        const double around = button->sizeHint().width() - now.size(Qt::TextShowMnemonic, text).width();
+        return fm.size(Qt::TextShowMnemonic, text).width() + around <= control->width();
+    }
+    const auto* label = static_cast<const QLabel*>(control);
+    const QRectF room = label->contentsRect().marginsRemoved(QMargins(1, 1, 1, 1) * label->margin());
+    if (!label->wordWrap()) {
+        const QSizeF need = fm.size(0, text);
+        return need.width() <= room.width() && need.height() <= room.height();
+    }
+    const QRectF need = fm.boundingRect(QRectF(0, 0, room.width(), 1e6), int(label->alignment()) | Qt::TextWordWrap, text);
+    return need.width() <= room.width() && need.height() <= room.height();
+}
+
 }  // namespace
+
+void FitCaptionFont(QWidget* control)
+{
+    QString text;
+    if (const auto* button = qobject_cast<const QAbstractButton*>(control)) text = button->text();
+    else if (const auto* label = qobject_cast<const QLabel*>(control)) text = label->text();
+    else return;
+    QVariant recorded = control->property(kDesignFont);
+    if (!recorded.isValid()) {
+        recorded = control->font();
+        control->setProperty(kDesignFont, recorded);
+    }
+    const QFont design = recorded.value<QFont>();
+    QFont font = design;
+    if (!text.isEmpty() && !Fits(control, text, design)) {
+        // The largest size in steps of a quarter point that fits, down to 4 points.
+        int low = 16, high = int(design.pointSizeF() * 4);
+        while (low < high) {
+            const int mid = (low + high + 1) / 2;
+            font.setPointSizeF(mid / 4.0);
+            if (Fits(control, text, font)) low = mid;
+            else high = mid - 1;
+        }
+        font.setPointSizeF(low / 4.0);
+    }
+    if (control->font() != font) control->setFont(font);
+}
 
 clsResize::ScaleFlags clsResize::FlagsFromTag(const QString& tag)
 {
@@ -84,6 +137,7 @@ void clsResize::ResizeControls()
                          f.top ? g.second * factorY : *GetCoordinate(w, Coordinate::Top),
                          f.width ? g.third * factorX : *GetCoordinate(w, Coordinate::Width),
                          f.height ? g.fourth * factorY : *GetCoordinate(w, Coordinate::Height));
+        FitCaptionFont(w);
     }
     form->setUpdatesEnabled(true);
 }

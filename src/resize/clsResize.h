@@ -10,6 +10,10 @@
 // letters it holds, in any order and case (L = Left, T = Top, W = Width, H = Height; "@" alone
 // keeps the control where it was placed last). Any other tag, empty included, scales all four.
 // Controls without a rectangle (menus, menu items, the status bar) are skipped silently.
+//
+// Fonts keep their design size wherever the caption fits its control. A caption that no longer
+// fits its scaled control (a small screen, a window the player made narrow) is drawn smaller,
+// just small enough to fit, and never larger than designed.
 
 #include <QPointer>
 #include <QString>
@@ -17,6 +21,11 @@
 #include <vector>
 
 class Form;
+class QWidget;
+
+// Gives a button or label caption the largest font, up to its design font, with which it fits
+// the control; other controls are left alone. The design font is the one it has the first time.
+void FitCaptionFont(QWidget* control);
 
 class clsResize {
 public:

@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QLibrary>
 #include <QLockFile>
+#include <QRegularExpression>
 #include <QStandardPaths>
 
 bool SuoniAttivi = true;
@@ -50,10 +51,16 @@ QString SoundFile(const QString& name)
     return InProgramFolder(QStringLiteral("suoni") + QDir::separator() + name);
 }
 
+std::unique_ptr<QLockFile>& InstanceLock()
+{
+    static std::unique_ptr<QLockFile> lock;
+    return lock;
+}
+
 // A copy that was killed leaves its lock file behind; QLockFile sees that its process is gone.
 bool AnotherCopyRuns()
 {
-    static std::unique_ptr<QLockFile> lock;
+    auto& lock = InstanceLock();
     auto candidate = std::make_unique<QLockFile>(InstanceLockPath());
     candidate->setStaleLockTime(0);
     if (candidate->tryLock(0)) {
@@ -62,6 +69,16 @@ bool AnotherCopyRuns()
     }
     // Only a lock held by a live copy refuses the start; a folder we cannot write does not.
     return candidate->error() == QLockFile::LockFailedError;
+}
+
+// A copy killed while it saved the language leaves the save's temporary file beside the setting
+// (the setting itself is replaced whole or not at all). Only this copy saves now: it holds the lock.
+void RemoveStaleSaveFiles()
+{
+    static const QRegularExpression ours(QStringLiteral("^LangSetting\\.ini\\.[A-Za-z0-9]{6}$"));
+    QDir folder(ProgramFolder());
+    for (const QString& name : folder.entryList({QStringLiteral("LangSetting.ini.*")}, QDir::Files | QDir::Hidden))
+        if (ours.match(name).hasMatch()) folder.remove(name);
 }
 
 }  // namespace
@@ -81,6 +98,7 @@ bool Main()
         MsgBox(MLSGetString(QStringLiteral("0001")), MsgButtons::Ok, MsgIcon::Critical, QStringLiteral("Error"));
         return false;
     }
+    RemoveStaleSaveFiles();
     SuoniAttivi = true;
     LoadParole();
     Randomize();
@@ -98,11 +116,10 @@ void BindResizer(Form* form)
 
 void ResizeForm(Form* form)
 {
-    if (Ridimensionatore && Ridimensionatore->SourceForm()) {
-        Ridimensionatore->ResizeControls();
-    } else if (clsResize* own = form->OwnResizer()) {
-        own->ResizeControls();
-    }
+    // The shared resizer is this window's own while it serves it. When it serves another window
+    // (the information box activated over a game) or none, the window keeps its own: a resizer
+    // bound to another window would rescale that one and leave this one as it was.
+    if (clsResize* own = form->OwnResizer()) own->ResizeControls();
 }
 
 void SuonoEsatto()
@@ -124,5 +141,7 @@ void ChiediUscita()
                QStringLiteral("Parcolo")) != MsgResult::Yes)
         return;
     Ridimensionatore.reset();
+    // Ending at once skips every destructor: the lock must go first, or it stays behind.
+    InstanceLock().reset();
     EndProgram(true);
 }

@@ -20,6 +20,7 @@ extern qint16 NumErrati;                    // wrong answers
 extern std::shared_ptr<clsResize> Ridimensionatore;  // serves the window loaded last
 
 // The program's start. False when another copy runs (after telling so): nothing was shown.
+// Removes the temporary files a killed language save left behind.
 bool Main();
 
 
@@ -28,14 +29,14 @@ bool Main();
 void SuonoEsatto();
 void SuonoErrato();
 
-// Asks whether to quit; Yes ends the program at once.
+// Asks whether to quit; Yes releases the single-copy lock and ends the program at once.
 void ChiediUscita();
 
 // Every window's Form_Load: a new resizer bound to the window becomes Ridimensionatore, and the
 // window is sized to 75 % of the screen.
 void BindResizer(Form* form);
-// Every window's Form_Resize: the shared resizer rescales its window. When the window it served
-// is gone (the menu after the information box closed), the resized window's own resizer serves.
+// Every window's Form_Resize: the window's own resizer rescales it (the shared one while that
+// serves it; the window keeps its own when the shared one serves another window or none).
 void ResizeForm(Form* form);
 
 // The file the second-copy test locks.

@@ -75,3 +75,17 @@ TEST_F(InfoTest, TheManualOpensWhenItIsThereAndNothingHappensWhenNot)
     menu->mnudoc()->trigger();
     EXPECT_EQ(opened_, QStringList({folder_->File(QStringLiteral("parcolo.pdf"))}));
 }
+
+TEST_F(InfoTest, TheBoxOverAGameIsRescaledByItsOwnResizer)
+{
+    FormInfoWindow* info = OpenInfo();
+    FormMenu.As<FormMenuWindow>()->Command4_Click();  // a game opens; the box stays over it
+    ASSERT_TRUE(FormAuto3.IsLoaded());
+    ASSERT_TRUE(FormInfo.IsLoaded());
+    // The box is made smaller (a window manager's frame, the player): "Chiudi" stays inside,
+    // at its design place scaled to the box.
+    info->resize(info->width() / 2, info->height() / 2);
+    const QRect chiudi = info->Command1()->geometry();
+    EXPECT_NEAR(chiudi.bottom() * 15.0, (5280 + 975) * info->ScaleHeight() / 6420, 30);
+    EXPECT_NEAR(chiudi.right() * 15.0, (5640 + 2655) * info->ScaleWidth() / 8535, 30);
+}

@@ -11,6 +11,7 @@
 #include "support/AppFixture.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
@@ -172,4 +173,29 @@ TEST_F(ResizeTest, TheGameKeepsThePlayersRowThroughResizes)
     g->Image1_DragDrop(2, g->Image1(1));
     g->BottoneConferma_Click();
     EXPECT_EQ(NumEsatti, 1);
+}
+
+TEST_F(ResizeTest, CaptionsThatNoLongerFitAreDrawnSmallerAndNeverLarger)
+{
+    // A screen half as wide as the one the window was designed on.
+    SetScreenSizeTwipsForTesting(640 * 15, 480 * 15);
+    auto* g = OpenGame(5);
+    const QFont design = g->BottoneConferma()->property("parcoloDesignFont").value<QFont>();
+    for (QPushButton* b : {g->Command1(), g->BottoneConferma()}) {
+        EXPECT_LT(b->font().pointSizeF(), design.pointSizeF()) << b->text().toStdString();
+        EXPECT_LE(b->sizeHint().width(), b->width()) << b->text().toStdString();
+    }
+    // A clue longer than its card at the design size is drawn smaller once it is written.
+    QLabel* clue = g->Label1();
+    const QString longClue = QStringLiteral("L'auto rossa viene subito dopo l'auto blu e subito prima dell'auto gialla. ").repeated(8);
+    clue->setText(longClue);
+    QCoreApplication::processEvents();
+    EXPECT_LT(clue->font().pointSizeF(), 14.25);
+    // Where the design fits, the design font comes back exactly.
+    SetScreenSizeTwipsForTesting(1280 * 15, 800 * 15);
+    clue->setText(QStringLiteral("L'auto rossa viene prima dell'auto blu."));
+    g->FillScreen();
+    QCoreApplication::processEvents();
+    for (QPushButton* b : {g->Command1(), g->BottoneConferma()}) EXPECT_EQ(b->font(), design);
+    EXPECT_EQ(clue->font().pointSizeF(), 14.25);
 }

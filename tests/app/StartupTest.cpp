@@ -139,9 +139,22 @@ TEST_F(StartupTest, ExitQuestionNoChangesNothingYesEndsAtOnce)
     EXPECT_EQ(boxes_[0].icon, MsgIcon::Question);
     EXPECT_EQ(boxes_[0].buttons, MsgButtons::YesNo);
     answer_ = MsgResult::Yes;
+    ASSERT_TRUE(QFile::exists(InstanceLockPath()));
     ChiediUscita();
     EXPECT_EQ(endedAtOnce_, 1);
     EXPECT_FALSE(Ridimensionatore);
+    // Ending at once runs no destructor: the single-copy lock is gone before.
+    EXPECT_FALSE(QFile::exists(InstanceLockPath()));
+}
+
+TEST_F(StartupTest, TheStartRemovesWhatAKilledLanguageSaveLeftBehind)
+{
+    const QStringList names = {"LangSetting.ini.a1B2c3", "LangSetting.ini.bak", "LangSetting.ini.a1B2c3d", "Altro.ini.a1B2c3"};
+    for (const QString& name : names) folder_->Write(name, "[Language]\r\n");
+    ASSERT_TRUE(Main());
+    EXPECT_FALSE(QFile::exists(folder_->File(names[0])));
+    for (const QString& kept : names.mid(1)) EXPECT_TRUE(QFile::exists(folder_->File(kept))) << kept.toStdString();
+    EXPECT_TRUE(QFile::exists(folder_->File(QStringLiteral("LangSetting.ini"))));
 }
 
 TEST_F(StartupTest, TheProgramEndsWhenTheLastWindowIsUnloaded)

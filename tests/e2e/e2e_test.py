@@ -1,15 +1,24 @@
 #!/usr/bin/python3
-"""Plays the real program in a real X server (Xvfb), driven with xdotool.
+"""Plays the real program in a real X server (Xvfb), driven with xdotool, as a newcomer would.
 
-Copies the program folder, starts parcolo, clicks "Avvio", opens "Tre automobili", drags one car
+Copies the program folder, starts parcolo, goes through "Avvio" to "Tre automobili", drags one car
 onto another and checks from screenshots that the two pictures changed places, wins the turn by
-trying the orders with drags and "Conferma" until the count of right answers goes up, leaves
-with "Esci" -> Yes and quits from the menu. Then a second copy started while one runs must show the
-"Error" box and end without any other window.
+trying the orders with drags and "Conferma" until the count of right answers goes up, leaves with
+"Esci" -> Yes and quits from the menu; no lock file stays behind. Every window's frame must cover
+the screen exactly.
 
-usage: e2e_test.py PROGRAM_FOLDER
+With --wm the same runs under a window manager (openbox, started here), whose frames and title
+bars the windows must keep on the screen; "Avvio", "Tre automobili" and the information box's
+"Chiudi" are double-clicked (one whole window each, nothing underneath clicked), and the
+information box is opened and closed over a game, which must keep its turn. Without --wm a second
+copy started while one runs must show the "Error" box and end without any other window.
+
+Every wait is for a condition, with a deadline.
+
+usage: e2e_test.py PROGRAM_FOLDER [--wm]
 """
 
+import io
 import os
 import shutil
 import subprocess
@@ -21,6 +30,15 @@ from PIL import Image, ImageChops, ImageStat
 
 SCREEN = (1280, 800)
 MENU_BAR = 20  # about the height of a menu bar; targets are large enough not to mind a few pixels
+GAME = "Parcolo - .* automobili"
+
+AVVIO = ((2280, 4560, 4065, 1305), (8745, 6705), 0)
+MENU = (7515, 5535)
+TRE = ((1800, 480, 4215, 735), MENU, MENU_BAR)
+ESCI = ((1920, 4560, 4215, 735), MENU, MENU_BAR)
+CHIUDI = ((5640, 5280, 2655, 975), (8535, 6420), 0)
+CLIENT3 = (8625, 6495)
+CONFERMA = ((5040, 5040, 1665, 870), CLIENT3, MENU_BAR)
 
 
 def fail(message):
@@ -28,8 +46,23 @@ def fail(message):
     sys.exit(1)
 
 
+def until(what, condition, timeout=20):
+    """The condition's first true value, asked again and again until the deadline; without what,
+    None at the deadline instead of failing."""
+    deadline = time.monotonic() + timeout
+    while True:
+        value = condition()
+        if value:
+            return value
+        if time.monotonic() > deadline:
+            if what is None:
+                return None
+            fail(what() if callable(what) else what)
+        time.sleep(0.05)
+
+
 class Display:
-    def __init__(self):
+    def __init__(self, work, wm):
         read, write = os.pipe()
         self.server = subprocess.Popen(
             ["Xvfb", "-displayfd", str(write), "-screen", "0", "%dx%dx24" % SCREEN, "-nolisten", "tcp"],
@@ -37,83 +70,104 @@ class Display:
         os.close(write)
         number = b""
         while not number.endswith(b"\n"):
-            chunk = os.read(read, 16)
+            chunk = os.read(read, 16)  # Xvfb writes its display number once it takes clients
             if not chunk:
                 fail("Xvfb did not start")
             number += chunk
         os.close(read)
         self.name = ":" + number.decode().strip()
+        self.wm = None
+        if wm:
+            ready = os.path.join(work, "wm-ready")
+            self.wm = subprocess.Popen(["openbox", "--startup", "touch " + ready], env=self.env(),
+                                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            until("openbox did not start", lambda: os.path.exists(ready))
 
     def env(self, extra=None):
         env = dict(os.environ, DISPLAY=self.name, QT_QPA_PLATFORM="xcb")
         env.update(extra or {})
         return env
 
-    def xdotool(self, *args, check=False):
-        r = subprocess.run(["xdotool", *map(str, args)], env=self.env(), capture_output=True, text=True)
+    def run(self, *args, check=True):
+        r = subprocess.run(list(map(str, args)), env=self.env(), capture_output=True, text=True)
         if check and r.returncode != 0:
-            fail("xdotool %s: %s" % (" ".join(map(str, args)), r.stderr))
-        return r.stdout.split()
+            fail("%s: %s" % (" ".join(map(str, args)), r.stderr))
+        return r.stdout
 
-    def wait_window(self, title, pid=None, timeout=20):
-        deadline = time.time() + timeout
-        while time.time() < deadline:
-            args = ["search", "--onlyvisible", "--name", "^%s$" % title]
-            if pid:
-                args = ["search", "--all", "--onlyvisible", "--pid", pid, "--name", "^%s$" % title]
-            found = self.xdotool(*args)
-            if found:
-                time.sleep(0.5)  # let it paint
-                return found[0]
-            time.sleep(0.1)
-        fail("no window titled %r" % title)
+    def xdotool(self, *args, check=True):
+        return self.run("xdotool", *args, check=check).split()
 
-    def click(self, x, y):
-        self.xdotool("mousemove", int(x), int(y), check=True)
-        time.sleep(0.2)
-        self.xdotool("click", 1, check=True)
-        time.sleep(0.5)
+    def windows(self, title, pid):
+        return self.xdotool("search", "--all", "--onlyvisible", "--pid", pid, "--name", "^%s$" % title, check=False)
+
+    def wait_window(self, title, pid):
+        return until("no window titled %r" % title, lambda: (self.windows(title, pid) or [None])[0])
+
+    def wait_gone(self, window):
+        until("window %s stayed" % window, lambda: "IsViewable" not in self.run("xwininfo", "-id", window, check=False))
+
+    def client(self, window):
+        """The window's inside on the screen: x, y, width, height."""
+        info = self.run("xwininfo", "-id", window)
+        field = {k.strip(): v.strip() for k, v in (l.split(":", 1) for l in info.splitlines() if ":" in l)}
+        return tuple(int(field[k]) for k in ("Absolute upper-left X", "Absolute upper-left Y", "Width", "Height"))
+
+    def frame(self, window):
+        """The window with the frame the window manager put around it: x, y, width, height."""
+        x, y, w, h = self.client(window)
+        extents = self.run("xprop", "-id", window, "_NET_FRAME_EXTENTS").partition("=")[2]
+        left, right, top, bottom = (int(v) for v in extents.split(",")) if extents.strip() else (0, 0, 0, 0)
+        return x - left, y - top, w + left + right, h + top + bottom
+
+    def fills_screen(self, window, title):
+        """Waits until the frame covers the screen exactly (the window manager frames late)."""
+        seen = []
+        def right():
+            seen.append(self.frame(window))
+            return seen[-1] == (0, 0) + SCREEN
+        until(lambda: "%r has the frame %s, not the screen %s" % (title, seen[-1], SCREEN), right, timeout=10)
+
+    def show(self, title, pid):
+        window = self.wait_window(title, pid)
+        self.fills_screen(window, title)
+        return window
+
+    def click(self, point, repeat=1):
+        self.xdotool("mousemove", int(point[0]), int(point[1]), "click", "--repeat", repeat, "--delay", 1, 1)
 
     def drag(self, start, end):
-        self.xdotool("mousemove", int(start[0]), int(start[1]), check=True)
-        time.sleep(0.2)
-        self.xdotool("mousedown", 1, check=True)
-        time.sleep(0.3)
+        steps = []
         for i in range(1, 13):
-            x = start[0] + (end[0] - start[0]) * i / 12
-            y = start[1] + (end[1] - start[1]) * i / 12
-            self.xdotool("mousemove", int(x), int(y), check=True)
-            time.sleep(0.05)
-        time.sleep(0.3)
-        self.xdotool("mouseup", 1, check=True)
-        time.sleep(0.7)
+            steps += ["mousemove", int(start[0] + (end[0] - start[0]) * i / 12), int(start[1] + (end[1] - start[1]) * i / 12)]
+        self.xdotool("mousemove", int(start[0]), int(start[1]), "mousedown", 1, *steps, "mouseup", 1)
 
     def key(self, name):
-        self.xdotool("key", name, check=True)
-        time.sleep(0.7)
+        self.xdotool("key", name)
 
-    def screenshot(self, path):
-        subprocess.run(["import", "-window", "root", path], env=self.env(), check=True)
-        return Image.open(path).convert("RGB")
+    def screenshot(self):
+        shot = subprocess.run(["import", "-window", "root", "png:-"], env=self.env(), capture_output=True, check=True)
+        return Image.open(io.BytesIO(shot.stdout)).convert("RGB")
 
     def close(self):
-        self.server.terminate()
-        self.server.wait()
+        for p in (self.wm, self.server):
+            if p:
+                p.terminate()
+                p.wait()
 
 
-def at(design, client, top=0):
-    """Screen point of a design point (twips) in a full-screen window of that design client size."""
-    x = design[0] / client[0] * SCREEN[0]
-    y = top + design[1] / client[1] * (SCREEN[1] - top)
-    return x, y
+def at(window, design, client, top):
+    """Screen point of a design point (twips) in a window of that design client size."""
+    x, y, w, h = window
+    return x + design[0] / client[0] * w, y + top + design[1] / client[1] * (h - top)
 
 
-def centre(rect, client, top=0):
-    return at((rect[0] + rect[2] / 2, rect[1] + rect[3] / 2), client, top)
+def centre(window, target):
+    rect, client, top = target
+    return at(window, (rect[0] + rect[2] / 2, rect[1] + rect[3] / 2), client, top)
 
 
-def box(rect, client, top=0, inset=0.15):
-    (x0, y0), (x1, y1) = at(rect[:2], client, top), at((rect[0] + rect[2], rect[1] + rect[3]), client, top)
+def box(window, rect, inset=0.15):
+    (x0, y0), (x1, y1) = at(window, rect[:2], CLIENT3, MENU_BAR), at(window, (rect[0] + rect[2], rect[1] + rect[3]), CLIENT3, MENU_BAR)
     dx, dy = (x1 - x0) * inset, (y1 - y0) * inset
     return int(x0 + dx), int(y0 + dy), int(x1 - dx), int(y1 - dy)
 
@@ -122,18 +176,150 @@ def difference(a, b):
     return sum(ImageStat.Stat(ImageChops.difference(a, b)).mean) / 3
 
 
-def menu_item_right_of(image, first_end):
-    """x of the first text in the menu bar row that starts right of first_end."""
-    row = image.crop((0, 2, SCREEN[0], MENU_BAR - 4)).convert("L")
+def menu_item_right_of(image, window, first_end):
+    """Screen x of the first text in the window's menu bar that starts right of first_end."""
+    x0, y0 = window[:2]
+    row = image.crop((x0, y0 + 2, x0 + window[2], y0 + MENU_BAR - 4)).convert("L")
     dark = [any(row.getpixel((x, y)) < 110 for y in range(row.height)) for x in range(row.width)]
     x = first_end
     while x < len(dark) and not dark[x]:
         x += 1
-    return x + 10
+    return x0 + x + 10
+
+
+class Player:
+    def __init__(self, display, program, env):
+        self.d = display
+        self.process = subprocess.Popen([program], env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        self.pid = str(self.process.pid)
+
+    def show(self, title):
+        return self.d.show(title, self.pid)
+
+    def no_question(self):
+        if self.d.windows("Parcolo", self.pid):
+            fail("a question opened that nobody asked for")
+
+    def game_windows(self):
+        return self.d.windows(GAME, self.pid)
+
+    def slots(self, game):
+        return [box(self.d.client(game), (left, 1200, 2655, 975)) for left in (120, 3000, 5880)]
+
+    def play(self, game):
+        """Swaps the first two cars, sees them change places, then wins the turn."""
+        d, window = self.d, self.d.client(game)
+        slot = self.slots(game)
+        shot = [None]
+        def cars_differ():
+            shot[0] = d.screenshot()
+            return difference(shot[0].crop(slot[0]), shot[0].crop(slot[1])) >= 5
+        until("the first two cars look alike", cars_differ)
+        a, b = shot[0].crop(slot[0]), shot[0].crop(slot[1])
+        centres = [((s[0] + s[2]) / 2, (s[1] + s[3]) / 2) for s in slot]
+        d.drag(centres[0], centres[1])
+        # Each slot now shows the other car: much closer to that car's picture than to its own
+        # (the slots lie a pixel apart in rounding, so the match is close, not exact).
+        def swapped():
+            shot[0] = d.screenshot()
+            a2, b2 = shot[0].crop(slot[0]), shot[0].crop(slot[1])
+            return difference(a2, b) <= difference(a2, a) / 3 and difference(b2, a) <= difference(b2, b) / 3
+        until("the two cars did not change places", swapped)
+        print("swap seen")
+
+        # Walk all six orders of the three cars by swapping neighbours, and confirm each until
+        # the count of right answers (status bar panel 1) changes; a wrong one changes panel 2.
+        x, y, w, h = window
+        panel1 = (x + 2, y + h - 26, x + 110, y + h - 6)
+        panel2 = (x + 358, y + h - 26, x + 466, y + h - 6)
+        for swap in [None, 1, 0, 1, 0, 1]:
+            if swap is not None:
+                before = shot[0].crop(slot[swap])
+                d.drag(centres[swap], centres[swap + 1])
+                def moved():
+                    shot[0] = d.screenshot()
+                    return difference(shot[0].crop(slot[swap]), before) > 5
+                until("a drag moved no car", moved)
+            right, wrong = shot[0].crop(panel1), shot[0].crop(panel2)
+            d.click(centre(window, CONFERMA))
+            def judged():
+                shot[0] = d.screenshot()
+                if difference(shot[0].crop(panel1), right) > 0.5:
+                    return "right"
+                return difference(shot[0].crop(panel2), wrong) > 0.5 and "wrong"
+            if until("Conferma counted nothing", judged) == "right":
+                print("a right answer raised the count of right answers")
+                return shot[0]
+        fail("no order of the three cars was accepted")
+
+    def leave_game(self, game, shot):
+        """'Esci' in the menu bar, right of 'Azzera conteggio' and its blanks, then Yes."""
+        window = self.d.client(game)
+        self.d.click((menu_item_right_of(shot, window, 150), window[1] + MENU_BAR // 2))
+        self.d.wait_window("Parcolo", self.pid)  # the leaving question
+        self.d.key("Return")  # Yes
+        return self.show("Parcolo - menu")
+
+    def open_info(self, menu):
+        x, y = self.d.client(menu)[:2]
+        self.d.click((x + 40, y + MENU_BAR // 2))  # "Informazioni"
+        self.d.key("Down")
+        self.d.key("Down")  # "about"
+        self.d.key("Return")
+        return self.show("Informazioni su Parcolo")
+
+    def quit(self, menu, runtime):
+        self.d.click(centre(self.d.client(menu), ESCI))
+        self.d.wait_window("Parcolo", self.pid)  # the exit question
+        self.d.key("Return")
+        try:
+            code = self.process.wait(timeout=10)
+        except subprocess.TimeoutExpired:
+            fail("the program did not end after Esci -> Yes")
+        if code != 0:
+            fail("the program ended with status %d" % code)
+        if os.path.exists(os.path.join(runtime, "parcolo.lock")):
+            fail("the single-copy lock stayed behind")
+        print("quit from the menu; no lock left")
+
+
+def turn_area(d, game):
+    """The cars and the clue of a three-car game window, as now on the screen."""
+    window = d.client(game)
+    rect = box(window, (120, 1200, 8535, 975), inset=0)
+    clue = box(window, (120, 3960, 4815, 1935), inset=0)
+    shot = d.screenshot()
+    return shot.crop(rect), shot.crop(clue)
+
+
+def info_over_a_game(p, menu, runtime):
+    """The information box, left open, comes over a game and closes: the game keeps its turn."""
+    d = p.d
+    info = p.open_info(menu)
+    d.xdotool("windowactivate", "--sync", menu)
+    d.fills_screen(menu, "Parcolo - menu")
+    d.click(centre(d.client(menu), TRE))
+    game = p.show("Parcolo - tre automobili")
+    slot = p.slots(game)
+    until("the game did not paint its cars", lambda: (lambda s: difference(s.crop(slot[0]), s.crop(slot[1])) >= 5)(d.screenshot()))
+    before = turn_area(d, game)
+    d.xdotool("windowactivate", "--sync", info)
+    d.fills_screen(info, "Informazioni su Parcolo")
+    d.click(centre(d.client(info), CHIUDI))
+    d.wait_gone(info)
+    now = [None]
+    def same_turn():
+        now[0] = turn_area(d, game)
+        return difference(now[0][0], before[0]) < 1 and difference(now[0][1], before[1]) < 1
+    until(lambda: "the game lost its turn when the information box over it closed (cars %.1f, clue %.1f apart)"
+          % (difference(now[0][0], before[0]), difference(now[0][1], before[1])), same_turn, timeout=5)
+    print("the information box opened and closed over a game; the turn stayed")
+    return game
 
 
 def main():
     source = sys.argv[1]
+    wm = "--wm" in sys.argv[2:]
     work = tempfile.mkdtemp(prefix="parcolo-e2e-")
     folder = os.path.join(work, "programma")
     os.makedirs(folder)
@@ -146,90 +332,53 @@ def main():
     with open(os.path.join(folder, "LangSetting.ini"), "wb") as f:
         f.write(b"[Language]\r\nCurrentLanguage=Italiano\r\n")
     program = os.path.join(folder, "parcolo")
-    display = Display()
+    display = Display(work, wm)
     runtime = os.path.join(work, "run")
     os.makedirs(runtime, mode=0o700)
     env = display.env({"XDG_RUNTIME_DIR": runtime})
+    clicks = 2 if wm else 1  # under the window manager the buttons are double-clicked
     try:
-        first = subprocess.Popen([program], env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        display.wait_window("Parcolo", str(first.pid))
-        display.click(*centre((2280, 4560, 4065, 1305), (8745, 6705)))  # "Avvio"
-        display.wait_window("Parcolo - menu", str(first.pid))
-        display.click(*centre((1800, 480, 4215, 735), (7515, 5535), MENU_BAR))  # "Tre automobili"
-        display.wait_window("Parcolo - tre automobili", str(first.pid))
+        p = Player(display, program, env)
+        start = p.show("Parcolo")
+        display.click(centre(display.client(start), AVVIO), clicks)
+        menu = p.show("Parcolo - menu")
+        if wm:
+            # "Chiudi" double-clicked: the second click must not reach the menu's "Esci" under it.
+            info = p.open_info(menu)
+            display.click(centre(display.client(info), CHIUDI), 2)
+            display.wait_gone(info)
+        display.click(centre(display.client(menu), TRE), clicks)
+        game = p.show("Parcolo - tre automobili")
+        p.no_question()
+        if len(p.game_windows()) != 1:
+            fail("more than one game window: %s" % p.game_windows())
+        shot = p.play(game)
+        menu = p.leave_game(game, shot)
+        if wm:
+            game = info_over_a_game(p, menu, runtime)
+            menu = p.leave_game(game, display.screenshot())
+        p.quit(menu, runtime)
 
-        client = (8625, 6495)
-        slot0 = box((120, 1200, 2655, 975), client, MENU_BAR)
-        slot1 = box((3000, 1200, 2655, 975), client, MENU_BAR)
-        before = display.screenshot(os.path.join(work, "before.png"))
-        a, b = before.crop(slot0), before.crop(slot1)
-        if difference(a, b) < 5:
-            fail("the first two cars look alike before the drag")
-        display.drag(centre((120, 1200, 2655, 975), client, MENU_BAR), centre((3000, 1200, 2655, 975), client, MENU_BAR))
-        after = display.screenshot(os.path.join(work, "after.png"))
-        a2, b2 = after.crop(slot0), after.crop(slot1)
-        # Each slot now shows the other car: much closer to that car's picture than to its own
-        # (the slots lie a pixel apart in rounding, so the match is close, not exact).
-        if difference(a2, b) > difference(a2, a) / 3 or difference(b2, a) > difference(b2, b) / 3:
-            fail("the two cars did not change places (%.1f, %.1f; they differ by %.1f)" % (difference(a2, b), difference(b2, a), difference(a, b)))
-        print("swap seen: %.1f and %.1f from the other car's picture" % (difference(a2, b), difference(b2, a)))
-
-        # Win the turn: walk all six orders of the three cars by swapping neighbours, and
-        # confirm each until the count of right answers (status bar panel 1) changes.
-        slots = [centre((left, 1200, 2655, 975), client, MENU_BAR) for left in (120, 3000, 5880)]
-        conferma = centre((5040, 5040, 1665, 870), client, MENU_BAR)
-        panel1 = (0, SCREEN[1] - 30, 330, SCREEN[1] - 4)
-        right_before = after.crop(panel1)
-        won = False
-        for swap in [None, 1, 0, 1, 0, 1]:
-            if swap is not None:
-                display.drag(slots[swap], slots[swap + 1])
-            display.click(*conferma)
-            shot = display.screenshot(os.path.join(work, "confirm.png"))
-            if difference(shot.crop(panel1), right_before) > 0.5:
-                won = True
-                break
-        if not won:
-            fail("no order of the three cars was accepted")
-        print("a right answer raised the count of right answers")
-        after = shot
-
-        # "Esci" in the menu bar, right of "Azzera conteggio" and its blanks.
-        esci = menu_item_right_of(after, 150)
-        display.click(esci, MENU_BAR // 2)
-        display.wait_window("Parcolo", str(first.pid))  # the leaving question
-        display.key("Return")  # Yes
-        display.wait_window("Parcolo - menu", str(first.pid))
-        display.click(*centre((1920, 4560, 4215, 735), (7515, 5535), MENU_BAR))  # "Esci"
-        display.wait_window("Parcolo", str(first.pid))  # the exit question
-        display.key("Return")
-        try:
-            code = first.wait(timeout=10)
-        except subprocess.TimeoutExpired:
-            fail("the program did not end after Esci -> Yes")
-        if code != 0:
-            fail("the program ended with status %d" % code)
-        print("left the game and quit from the menu")
-
-        # A second copy while one runs: only the "Error" box, then it ends.
-        first = subprocess.Popen([program], env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        display.wait_window("Parcolo", str(first.pid))
-        second = subprocess.Popen([program], env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        display.wait_window("Error", str(second.pid))
-        others = [w for w in display.xdotool("search", "--all", "--onlyvisible", "--pid", second.pid, "--name", ".")
-                  if display.xdotool("getwindowname", w) != ["Error"]]
-        if others:
-            fail("the second copy showed more than its Error box: %s" % [display.xdotool("getwindowname", w) for w in others])
-        display.key("Return")
-        try:
-            code = second.wait(timeout=10)
-        except subprocess.TimeoutExpired:
-            fail("the second copy did not end")
-        if code != 0 or first.poll() is not None:
-            fail("second copy status %s, first copy still running: %s" % (code, first.poll() is None))
-        print("a second copy showed its Error box and ended")
-        first.terminate()
-        first.wait()
+        if not wm:
+            # A second copy while one runs: only the "Error" box, then it ends.
+            first = Player(display, program, env)
+            first.show("Parcolo")
+            second = subprocess.Popen([program], env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            display.wait_window("Error", str(second.pid))
+            others = [w for w in display.xdotool("search", "--all", "--onlyvisible", "--pid", second.pid, "--name", ".", check=False)
+                      if display.xdotool("getwindowname", w) != ["Error"]]
+            if others:
+                fail("the second copy showed more than its Error box: %s" % [display.xdotool("getwindowname", w) for w in others])
+            display.key("Return")
+            try:
+                code = second.wait(timeout=10)
+            except subprocess.TimeoutExpired:
+                fail("the second copy did not end")
+            if code != 0 or first.process.poll() is not None:
+                fail("second copy status %s, first copy still running: %s" % (code, first.process.poll() is None))
+            print("a second copy showed its Error box and ended")
+            first.process.terminate()
+            first.process.wait()
     finally:
         display.close()
         if os.environ.get("PARCOLO_E2E_KEEP"):

@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
 # Installs the build into a temporary prefix, checks the layout and the desktop files, and starts
-# the installed launcher (through a link elsewhere, as a packaged bin/ would be) offscreen.
+# the installed launcher (through a link elsewhere, as a packaged bin/ would be) in Xvfb.
 set -euo pipefail
 build=$1
 prefix=$(mktemp -d)
 run=$(mktemp -d)
-trap 'kill "$pid" 2>/dev/null || true; rm -rf "$prefix" "$run"' EXIT
+trap 'kill $pid $xvfb 2>/dev/null || true; rm -rf "$prefix" "$run"' EXIT
 pid=
+xvfb=
 cmake --install "$build" --prefix "$prefix" >/dev/null
 
 for f in bin/parcolo lib/parcolo/parcolo lib/parcolo/libparcolo_sound.so lib/parcolo/parcolo.pdf \
@@ -36,10 +37,14 @@ grep -q '^CurrentLanguage=Italiano' "$setting" || { restore_setting; echo "the b
 restore_setting
 
 ln -s "$prefix/bin/parcolo" "$run/parcolo"
-XDG_RUNTIME_DIR=$run QT_QPA_PLATFORM=offscreen "$run/parcolo" >"$run/out" 2>&1 &
+# Started in an X server of its own; done when its start screen is on the screen (20 s at most).
+mkfifo "$run/display"
+Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$run/display" >/dev/null 2>&1 &
+xvfb=$!
+read -r -t 20 number <"$run/display" || { echo "Xvfb did not start"; exit 1; }
+DISPLAY=:$number XDG_RUNTIME_DIR=$run QT_QPA_PLATFORM=xcb "$run/parcolo" >"$run/out" 2>&1 &
 pid=$!
-sleep 3
-if ! kill -0 "$pid" 2>/dev/null; then
-  echo "the installed program did not keep running:"; cat "$run/out"; exit 1
+if ! DISPLAY=:$number timeout 20 xdotool search --sync --onlyvisible --pid "$pid" --name '^Parcolo$' >/dev/null; then
+  echo "the installed program showed no start screen:"; cat "$run/out"; exit 1
 fi
 echo "installed and started"

@@ -1,0 +1,100 @@
+// Fast hands: input that is queued before the window it started has finished loading, or that
+// lands where a window has just closed, never reaches a half-made or half-gone window.
+
+#include "forms/Form.h"
+#include "game/GameForm.h"
+#include "shell/FormAvvio.h"
+#include "shell/FormInfo.h"
+#include "shell/FormMenu.h"
+#include "shell/Instances.h"
+#include "support/AppFixture.h"
+
+#include <QCoreApplication>
+#include <QMouseEvent>
+#include <QPushButton>
+
+namespace {
+
+class FastHandsTest : public AppTest {
+protected:
+    // Queues a press and a release (or, for the second press of a double click, the double-click
+    // event Qt makes of it and a release) in the middle of the button.
+    static void QueueClick(QPushButton* b, bool second = false)
+    {
+        const QPointF at(b->width() / 2.0, b->height() / 2.0);
+        const QPointF global = b->mapToGlobal(at);
+        QCoreApplication::postEvent(b, new QMouseEvent(second ? QEvent::MouseButtonDblClick : QEvent::MouseButtonPress,
+                                                        at, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier));
+        QCoreApplication::postEvent(b, new QMouseEvent(QEvent::MouseButtonRelease, at, global, Qt::LeftButton,
+                                                        Qt::NoButton, Qt::NoModifier));
+    }
+    static void Handle()
+    {
+        QCoreApplication::processEvents();
+        ProcessDeletes();
+    }
+    static bool FillsTheScreen(const Form* f) { return f->frameGeometry() == QRect(0, 0, 1280, 800); }
+
+    FormMenuWindow* Menu()
+    {
+        FormMenu.Show();
+        return FormMenu.As<FormMenuWindow>();
+    }
+};
+
+}  // namespace
+
+TEST_F(FastHandsTest, TwoClicksOnAGameButtonOpenOneWholeGameWindow)
+{
+    QueueClick(Menu()->Command4());
+    QueueClick(Menu()->Command4());
+    Handle();
+    ASSERT_TRUE(FormAuto3.IsLoaded());
+    EXPECT_FALSE(FormMenu.IsLoaded());
+    auto* g = FormAuto3.As<GameForm>();
+    EXPECT_TRUE(FillsTheScreen(g));
+    EXPECT_EQ(LoadedForms(), QList<Form*>({g}));
+}
+
+TEST_F(FastHandsTest, AClickOnAnotherGameButtonBeforeTheFirstIsHandledOpensNoSecondGame)
+{
+    QueueClick(Menu()->Command4());
+    QueueClick(Menu()->Command2());
+    Handle();
+    EXPECT_TRUE(FormAuto3.IsLoaded());
+    EXPECT_FALSE(FormAuto4.IsLoaded());
+    EXPECT_EQ(LoadedForms().size(), 1);
+}
+
+TEST_F(FastHandsTest, ADoubleClickOnAvvioOpensAWholeMenuAndNothingUnderIt)
+{
+    FormAvvio.Show();
+    QPushButton* avvio = FormAvvio.As<FormAvvioWindow>()->Command1();
+    QueueClick(avvio);
+    QueueClick(avvio, true);
+    Handle();
+    ASSERT_TRUE(FormMenu.IsLoaded());
+    EXPECT_FALSE(FormAvvio.IsLoaded());
+    EXPECT_TRUE(FillsTheScreen(FormMenu.Instance()));
+    // The second click lands on the menu, whose "Esci" lies under "Avvio": no exit question.
+    QueueClick(FormMenu.As<FormMenuWindow>()->Command1(), true);
+    Handle();
+    EXPECT_TRUE(boxes_.empty());
+}
+
+TEST_F(FastHandsTest, ADoubleClickOnChiudiDoesNotGoThroughToTheMenu)
+{
+    Menu()->mnuabout_Click();
+    QueueClick(FormInfo.As<FormInfoWindow>()->Command1());
+    Handle();
+    ASSERT_FALSE(FormInfo.IsLoaded());
+    // Qt gives the second press to what now lies under the pointer: the menu's "Esci".
+    QueueClick(Menu()->Command1(), true);
+    Handle();
+    EXPECT_TRUE(boxes_.empty());
+    EXPECT_TRUE(FormMenu.IsLoaded());
+    // A click of its own still asks.
+    QueueClick(Menu()->Command1());
+    Handle();
+    EXPECT_EQ(boxes_.size(), 1u);
+}

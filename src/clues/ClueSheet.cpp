@@ -29,16 +29,37 @@ void ForEveryClue(F f)
 
 }  // namespace
 
-QString ClueText(int n, int pattern, const std::function<QString(int car)>& colour)
+namespace {
+
+// The pieces of a clue: colour names, the clue words, the current language's texts.
+clues::Sources LanguageSources(const std::function<QString(int car)>& colour)
 {
-    const std::vector<clues::Pattern>& patterns = clues::PatternsFor(n);
-    if (pattern < 0 || pattern >= int(patterns.size())) return QString();
-    const clues::Sources sources{
+    return {
         colour,
         [](int entry) { return Parole[size_t(entry)]; },
         [](const QString& key) { return MLSGetString(key); },
     };
-    return clues::Assemble(patterns[size_t(pattern)], sources);
+}
+
+const clues::Pattern* PatternOf(int n, int pattern)
+{
+    const std::vector<clues::Pattern>& patterns = clues::PatternsFor(n);
+    return pattern >= 0 && pattern < int(patterns.size()) ? &patterns[size_t(pattern)] : nullptr;
+}
+
+}  // namespace
+
+QString ClueText(int n, int pattern, const std::function<QString(int car)>& colour)
+{
+    const clues::Pattern* p = PatternOf(n, pattern);
+    return p ? clues::Assemble(*p, LanguageSources(colour)) : QString();
+}
+
+QString ClueLineText(int n, int pattern, int line, const std::function<QString(int car)>& colour)
+{
+    const clues::Pattern* p = PatternOf(n, pattern);
+    if (!p || line < 0 || line >= int(p->lines.size())) return QString();
+    return clues::AssembleLine(p->lines[size_t(line)], LanguageSources(colour));
 }
 
 void UseLanguageFile(const QString& file)

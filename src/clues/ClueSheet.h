@@ -10,6 +10,9 @@
 // the words of Parole and the texts of the current language file. Empty for a pattern out of range.
 QString ClueText(int n, int pattern, const std::function<QString(int car)>& colour);
 
+// The text of one line of that clue, on its own (no line break): what a hint quotes.
+QString ClueLineText(int n, int pattern, int line, const std::function<QString(int car)>& colour);
+
 // Points the program at the language file: its folder becomes the program folder, its name
 // without ".lng" the current language, and the clue words are read from it.
 void UseLanguageFile(const QString& file);

@@ -81,6 +81,9 @@ public:
     virtual void Form_Load() {}
     virtual void Form_Activate() {}
     virtual void Form_Resize() {}
+    // After the language changed and the window was translated again: texts the window wrote
+    // itself are written anew in the new language.
+    virtual void Form_LanguageChanged() {}
 
     // The resizer made for this form by its Form_Load, kept while the form lives.
     void KeepResizer(std::shared_ptr<clsResize> resizer) { resizer_ = std::move(resizer); }

@@ -2,6 +2,7 @@
 
 #include "clues/ClueSheet.h"
 #include "clues/Clues.h"
+#include "clues/Hint.h"
 #include "forms/Controls.h"
 #include "forms/Design.h"
 #include "forms/MsgBox.h"
@@ -130,6 +131,23 @@ GameForm::GameForm(const GameTable& table)
     menuAzzera_ = Add(menuBar()->addAction(QStringLiteral("Azzera conteggio") + QString(10, u' ')),
                       QStringLiteral("MenuAzzera"));
     mnuEsci_ = Add(menuBar()->addAction(QStringLiteral("Esci")), QStringLiteral("mnuEsci"));
+    mnuSuggerimento_ = Add(menuBar()->addAction(QStringLiteral("Suggerimento")), QStringLiteral("mnuSuggerimento"));
+    mnuSuggerimento_->setShortcut(QKeySequence(Qt::Key_F1));
+
+    // The hint's bubble: a card beside the crossed-out picture, not a control of the design.
+    bubble_ = new QLabel(centralWidget());
+    bubble_->setObjectName(QStringLiteral("Suggerimento"));
+    bubble_->setTextFormat(Qt::PlainText);
+    bubble_->setWordWrap(true);
+    bubble_->setMargin(8);
+    bubble_->setFrameShape(QFrame::Box);
+    bubble_->setAutoFillBackground(true);
+    QPalette note = bubble_->palette();
+    note.setColor(QPalette::Window, QColor(0xFF, 0xF6, 0xC8));
+    note.setColor(QPalette::WindowText, Qt::black);
+    bubble_->setPalette(note);
+    bubble_->setFont(DesignFont(QStringLiteral("Verdana"), 11, false));
+    bubble_->hide();
 
     pictures_ = new QButtonGroup(this);
     pictures_->setExclusive(false);
@@ -152,6 +170,7 @@ GameForm::GameForm(const GameTable& table)
     connect(avanti_, &QPushButton::clicked, this, &GameForm::BottoneAvanti_Click);
     connect(menuAzzera_, &QAction::triggered, this, &GameForm::MenuAzzera_Click);
     connect(mnuEsci_, &QAction::triggered, this, &GameForm::mnuEsci_Click);
+    connect(mnuSuggerimento_, &QAction::triggered, this, &GameForm::mnuSuggerimento_Click);
 
     // Keys of the whole window: undo, and putting a picked car back.
     auto* undo = new QAction(this);
@@ -169,6 +188,7 @@ void GameForm::Form_Load()
 {
     MLSTranslateForm(this);
     AcceleratoriBottoni();
+    LeggiTestiImmagini();
     BindResizer(this);
     NumEsatti = 0;
     NumErrati = 0;
@@ -208,6 +228,31 @@ void GameForm::Form_Resize()
     Mostra();
 }
 
+void GameForm::Form_LanguageChanged()
+{
+    AcceleratoriBottoni();
+    LeggiTestiImmagini();
+    LeggiColoriAuto();
+    ShowCounts();
+    bubble_->hide();
+    if (!turnStarted_) return;
+    GeneraFrase();  // the same pattern and the same cars, in the new words
+    Mostra();
+}
+
+void GameForm::LeggiTestiImmagini()
+{
+    carName_ = MLSGetString(QStringLiteral("0212"));
+    gridName_ = MLSGetString(QStringLiteral("0213"));
+    const QString file = MLSLanguageFile();
+    ownToolTips_.clear();
+    for (const QAbstractButton* picture : pictures_->buttons()) {
+        const auto own = MLSReadIniEntry(file, objectName(),
+                                         picture->objectName() + QStringLiteral("(%1).ToolTipText").arg(*GetIndex(picture)));
+        if (own && !own->isEmpty()) ownToolTips_.append(picture);
+    }
+}
+
 void GameForm::LeggiColoriAuto()
 {
     for (int c = 1; c <= 10; ++c) NomeColore[size_t(c)] = MLSGetString(ColourKey(c));
@@ -216,6 +261,7 @@ void GameForm::LeggiColoriAuto()
 void GameForm::NuovoTurno()
 {
     Pick(-1);
+    bubble_->hide();
     turno_.NuovoTurno(int(clues::PatternsFor(N()).size()));
     turnStarted_ = true;
     for (int i = 0; i < N(); ++i) {
@@ -266,6 +312,7 @@ void GameForm::Image1_DragDrop(int Index, QObject* Source)
     const auto source = std::find(cars_.begin(), cars_.end(), Source);
     if (source == cars_.end()) return;  // only cars are dropped on cars
     turno_.Scambia(Index, int(source - cars_.begin()));
+    bubble_->hide();
     Mostra();
 }
 
@@ -331,15 +378,27 @@ void GameForm::FollowTheRow()
     for (QWidget* button : {static_cast<QWidget*>(command1_), static_cast<QWidget*>(conferma_), static_cast<QWidget*>(avanti_)})
         chain(button);
 
-    const auto colour = [this](int car) { return NomeColore[size_t(turno_.ColoreAuto[size_t(car)])]; };
-    for (int i = 0; i < N(); ++i)
-        Image1(i)->setAccessibleName(colour(i) + QStringLiteral(", posto %1").arg(turno_.SlotOfCar(i) + 1));
-    for (int column = 2; column <= N() + 1; ++column)
-        for (int j = 0; j < N(); ++j)
-            Grid(column, j)->setAccessibleName(
-                turno_.RigaAuto(j) < 0 ? QString()
-                                       : colour(turno_.RigaAuto(j)) + QStringLiteral(", sotto il posto %1").arg(column - 1));
+    NameThePictures();
     for (QPushButton* button : {command1_, conferma_, avanti_}) button->setAccessibleName(QString(button->text()).remove(u'&'));
+}
+
+void GameForm::NameThePictures()
+{
+    // A language without the texts still names every picture: colour and place.
+    const auto named = [](const QString& pattern, const QString& colour, int place) {
+        return pattern.isEmpty() ? colour + QStringLiteral(", %1").arg(place) : QString(pattern).arg(colour).arg(place);
+    };
+    const auto colour = [this](int car) { return NomeColore[size_t(turno_.ColoreAuto[size_t(car)])]; };
+    for (int i = 0; i < N(); ++i) {
+        Image1(i)->setAccessibleName(named(carName_, colour(i), turno_.SlotOfCar(i) + 1));
+        if (!ownToolTips_.contains(Image1(i))) Image1(i)->setToolTip(colour(i));
+    }
+    for (int column = 2; column <= N() + 1; ++column)
+        for (int j = 0; j < N(); ++j) {
+            const int car = turno_.RigaAuto(j);
+            Grid(column, j)->setAccessibleName(car < 0 ? QString() : named(gridName_, colour(car), column - 1));
+            if (!ownToolTips_.contains(Grid(column, j))) Grid(column, j)->setToolTip(car < 0 ? QString() : colour(car));
+        }
 }
 
 void GameForm::Image_Click(int column, int Index)
@@ -350,10 +409,54 @@ void GameForm::Image_Click(int column, int Index)
 
 void GameForm::Command1_Click()
 {
+    bubble_->hide();
     turno_.RiempiGriglia(table_.rowMarkerKey ? MLSGetString(QString::fromLatin1(table_.rowMarkerKey)) : QString());
     for (int j = 0; j < N(); ++j)
         for (int column = 2; column <= N() + 1; ++column) Grid(column, j)->SetPicture(Image1(turno_.RigaAuto(j))->Picture());
     Mostra();
+}
+
+void GameForm::mnuSuggerimento_Click()
+{
+    if (turno_.RigaAuto(0) < 0) Command1_Click();  // the note pad is filled and shown first
+    clues::Pairs shown;
+    for (int j = 0; j < N(); ++j)
+        for (int slot = 0; slot < N(); ++slot)
+            // slot and position map onto each other the same way in both directions
+            if (turno_.Visibile(slot, j)) shown.set(clues::PairBit(turno_.RigaAuto(j), turno_.SlotOfPosition(slot)));
+    const clues::Hint hint = clues::NextHint(N(), size_t(turno_.Schema), shown);
+    if (!hint.found()) return ShowBubble(MLSGetString(QStringLiteral("0215")), Command1());
+
+    int row = 0;
+    while (turno_.RigaAuto(row) != hint.car) ++row;
+    const int column = turno_.SlotOfPosition(hint.position) + 2;
+    Image_Click(column, row);
+    QStringList sentences;
+    for (const size_t line : hint.lines)
+        sentences << ClueLineText(N(), turno_.Schema, int(line),
+                                  [this](int car) { return NomeColore[size_t(turno_.ColoreAuto[size_t(car)])]; });
+    const QString quote = sentences.join(u' ');
+    const QString frame = MLSGetString(QStringLiteral("0214"));
+    ShowBubble(frame.contains(QLatin1String("%1")) ? QString(frame).arg(quote) : quote, Grid(column, row));
+}
+
+QString GameForm::Suggerimento() const { return bubble_->isVisibleTo(this) ? bubble_->text() : QString(); }
+
+void GameForm::ShowBubble(const QString& text, const QWidget* beside)
+{
+    QWidget* canvas = centralWidget();
+    bubble_->setText(text);
+    bubble_->setFixedWidth(qMax(160, canvas->width() / 3));
+    bubble_->adjustSize();
+    // Beside the picture, on the side with more room, and never off the window.
+    const QRect at(beside->mapTo(canvas, QPoint(0, 0)), beside->size());
+    const bool right = at.center().x() < canvas->width() / 2;
+    const int x = right ? at.right() + 8 : at.left() - 8 - bubble_->width();
+    bubble_->move(qBound(0, x, qMax(0, canvas->width() - bubble_->width())),
+                  qBound(0, at.top(), qMax(0, canvas->height() - bubble_->height())));
+    bubble_->show();
+    bubble_->raise();
+    bubble_->setAccessibleName(text);
 }
 
 void GameForm::BottoneConferma_Click()

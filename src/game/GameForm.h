@@ -39,6 +39,7 @@ public:
     void Form_Load() override;
     void Form_Activate() override;
     void Form_Resize() override;
+    void Form_LanguageChanged() override;
 
     // The turn in play.
     const Turno& Modello() const { return turno_; }
@@ -60,6 +61,12 @@ public:
     void BottoneAvanti_Click();     // next turn
     void MenuAzzera_Click();        // counts to zero
     void mnuEsci_Click();           // ask, then back to the menu
+    // "Suggerimento": the note pad (filled first if hidden) loses one picture that the clue rules
+    // out, the simplest such deduction first, and a bubble beside it quotes the sentence(s) that
+    // rule it out; when nothing is left to cross out, the bubble says so. No count, no car moves.
+    void mnuSuggerimento_Click();
+    // The bubble's text ("" when none is shown).
+    QString Suggerimento() const;
 
     // Keyboard play: Space or Return on a car picks it up, on another car drops it there
     // (the swap of Image1_DragDrop), on the same car puts it back; Escape puts it back.
@@ -82,6 +89,7 @@ public:
     StatusBarControl* StatusBar1() const { return statusBar_; }
     QAction* MenuAzzera() const { return menuAzzera_; }
     QAction* mnuEsci() const { return mnuEsci_; }
+    QAction* mnuSuggerimento() const { return mnuSuggerimento_; }
 
 signals:
     // "Esci" answered with Yes: the main menu is to be shown; the window then unloads itself.
@@ -96,6 +104,11 @@ private:
     // Places cars, markers and note pad from the turn; keyboard order and names follow.
     void Mostra();
     void FollowTheRow();
+    // Screen-reader names and tool tips of the pictures: the colour's name, and the place.
+    void NameThePictures();
+    // The texts the pictures' names are made of, read again with every language.
+    void LeggiTestiImmagini();
+    void ShowBubble(const QString& text, const QWidget* beside);
     // Alt+P, Alt+C, Alt+A for the buttons whose caption gives no accelerator of its own.
     void AcceleratoriBottoni();
     void Pick(int car);
@@ -116,6 +129,10 @@ private:
     StatusBarControl* statusBar_ = nullptr;
     QAction* menuAzzera_ = nullptr;
     QAction* mnuEsci_ = nullptr;
+    QAction* mnuSuggerimento_ = nullptr;
+    QLabel* bubble_ = nullptr;
+    QString carName_, gridName_;              // "%1, posto %2", "%1, sotto il posto %2"
+    QList<const QWidget*> ownToolTips_;       // pictures the language file gives a tool tip
     std::array<QShortcut*, 3> accelerators_{};  // Alt+P, Alt+C, Alt+A
     bool turnStarted_ = false;
     int picked_ = -1;  // the car picked up with the keyboard

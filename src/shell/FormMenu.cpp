@@ -128,6 +128,11 @@ void FormMenuWindow::mnuLanguage_Click(int Index)
     for (Form* form : LoadedForms()) forms.append(form);
     for (const QPointer<Form>& form : forms)
         if (form && !form->IsUnloaded()) MLSTranslateForm(form);
+    // Everything the player sees speaks the new language at once: the clue words, and what
+    // every window wrote itself (colour names, counts, the clue in play).
+    LoadParole();
+    for (const QPointer<Form>& form : forms)
+        if (form && !form->IsUnloaded()) form->Form_LanguageChanged();
     // A folder that cannot take the file keeps the choice for this run only.
     MLSWriteIni(InProgramFolder(QStringLiteral("LangSetting.ini")), QStringLiteral("Language"),
                 QStringLiteral("CurrentLanguage"), MLSCurrentLanguage);

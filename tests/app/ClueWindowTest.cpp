@@ -2,6 +2,7 @@
 // whose texts name their keys.
 
 #include "clues/ClueSheet.h"
+#include "forms/Controls.h"
 #include "game/GameForm.h"
 #include "language/modLanguageSupport.h"
 #include "shell/FormMenu.h"
@@ -10,6 +11,7 @@
 #include "shell/Rnd.h"
 #include "support/AppFixture.h"
 
+#include <QAction>
 #include <QFile>
 #include <QLabel>
 
@@ -24,9 +26,9 @@ QByteArray MarkerFile(const QString& tag)
     const auto entry = [&](int key, const QString& text) {
         out += QStringLiteral("%1=\"%2\"\r\n").arg(key, 4, 10, QChar(u'0')).arg(text).toLatin1();
     };
-    for (int key = 2; key <= 29; ++key) entry(key, QStringLiteral("P%1").arg(key - 2));
+    for (int key = 2; key <= 29; ++key) entry(key, QStringLiteral("P%1%2").arg(key - 2).arg(tag));
     for (const int first : {32, 145, 173})
-        for (int c = 1; c <= 10; ++c) entry(first + c - 1, QStringLiteral("C%1").arg(c));
+        for (int c = 1; c <= 10; ++c) entry(first + c - 1, QStringLiteral("C%1%2").arg(c).arg(tag));
     for (int key = 43; key <= 211; ++key)
         if ((key < 145 || key > 154) && (key < 173 || key > 182)) entry(key, QStringLiteral("T%1%2").arg(key, 4, 10, QChar(u'0')).arg(tag));
     return out;
@@ -101,6 +103,25 @@ TEST_F(ClueWindowTest, ALanguageSwitchChangesTheTextsButNotTheWords)
     g->NuovoTurno();
     // The words stay in the language of the start; colour names were read when the window opened.
     EXPECT_EQ(g->Label1()->text(), "P2 C2 T0157-en C3 T0158-en\r\nP2 C2 T0159-en");
+}
+
+TEST_F(ClueWindowTest, APickInTheMenuRenewsTheClueInPlayAndTheCounts)
+{
+    folder_->Write(QStringLiteral("English.lng"), MarkerFile(QStringLiteral("-en")));
+    ScriptTurn(3, 13, 21);
+    GameForm* g = OpenGame(3);
+    g->Image1_DragDrop(0, g->Image1(1));
+    const Turno before = g->Modello();
+    FormMenu.Show();
+    auto* menu = FormMenu.As<FormMenuWindow>();
+    for (int k = 0; k < menu->mnuLanguageCount(); ++k)
+        if (menu->mnuLanguage(k)->data() == "English") menu->mnuLanguage(k)->trigger();
+    // The same turn (no draw), told in the new words and colour names.
+    EXPECT_EQ(g->Label1()->text(), "P2-en C2-en T0157-en C3-en T0158-en\r\nP2-en C2-en T0159-en");
+    EXPECT_EQ(g->Modello().ColoreAuto, before.ColoreAuto);
+    for (int i = 0; i < 3; ++i) EXPECT_EQ(g->Modello().CarX(i), before.CarX(i));
+    EXPECT_EQ(g->StatusBar1()->Panel(2)->text(), "P1-en 0");
+    EXPECT_EQ(g->Image1(0)->toolTip(), "C1-en");
 }
 
 TEST(ClueSheets, MatchWhatTheProgramWrites)

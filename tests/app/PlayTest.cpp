@@ -298,3 +298,44 @@ TEST_F(PlayTest, TheLeavingQuestionOfEachWindowHasItsOwnKey)
         ProcessDeletes();
     }
 }
+
+TEST_F(PlayTest, HintsCrossOutUntilOnlyTheHiddenOrderIsLeftAndQuoteTheClue)
+{
+    for (const int n : {3, 4, 5}) {
+        for (const bool fromLeft : {true, false}) {
+            Script({Pick(fromLeft ? 0 : 1, 2)});
+            GameForm* g = OpenGame(n);
+            EXPECT_EQ(g->mnuSuggerimento()->text(), "Suggerimento");
+            const auto before = Lefts(g);
+            int hints = 0;
+            while (!g->Suggerimento().startsWith(u'N') && hints <= n * n) {
+                g->mnuSuggerimento()->trigger();
+                ++hints;
+                const QString bubble = g->Suggerimento();
+                if (!bubble.startsWith(QString::fromUtf8("Dall'indizio: «"))) continue;
+                // The quoted sentence is part of the clue.
+                const QString quoted = bubble.mid(15, bubble.size() - 16);
+                const QString clue = g->Label1()->text().replace(QLatin1String("\r\n"), QLatin1String(" "));
+                for (const QString& sentence : quoted.split(QStringLiteral(". "), Qt::SkipEmptyParts))
+                    EXPECT_TRUE(clue.contains(sentence.trimmed().chopped(sentence.endsWith(u'.') ? 1 : 0)))
+                        << sentence.toStdString();
+            }
+            EXPECT_EQ(g->Suggerimento(), QString::fromUtf8("Non resta nulla da cancellare.")) << n;
+            // One picture left per slot: the car the hidden order puts there.
+            for (int column = 2; column <= n + 1; ++column) {
+                const int slot = column - 2;
+                const int position = fromLeft ? slot : n - 1 - slot;
+                int left = 0;
+                for (int j = 0; j < n; ++j) {
+                    if (!g->Grid(column, j)->isVisibleTo(g)) continue;
+                    ++left;
+                    EXPECT_EQ(g->Modello().RigaAuto(j), position) << n << " slot " << slot;
+                }
+                EXPECT_EQ(left, 1) << n << " slot " << slot;
+            }
+            EXPECT_EQ(Lefts(g), before) << "hints move no car";
+            EXPECT_EQ(NumEsatti + NumErrati, 0);
+            UnloadAll();
+        }
+    }
+}

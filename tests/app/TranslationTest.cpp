@@ -217,7 +217,7 @@ TEST_F(TranslationTest, WithoutLanguageFilesTheMenuSaysSoAndKeepsItsItem)
 TEST_F(TranslationTest, PickingALanguageRetranslatesEveryWindowAndStoresIt)
 {
     folder_->Write(QStringLiteral("English.lng"),
-                   "[Strings]\r\n0030=\"Quit?\"\r\n[FormMenu]\r\nCommand4.Caption=\"Three cars\"\r\n"
+                   "[Strings]\r\n0002=Right\r\n0030=\"Quit?\"\r\n[FormMenu]\r\nCommand4.Caption=\"Three cars\"\r\n"
                    "[FormAvvio]\r\nCommand1.Caption=\"Start\"\r\n");
     FormMenuWindow* m = Menu();
     FormAvvio.Show();  // two windows loaded
@@ -231,8 +231,8 @@ TEST_F(TranslationTest, PickingALanguageRetranslatesEveryWindowAndStoresIt)
     EXPECT_EQ(MLSReadIni(folder_->File(QStringLiteral("LangSetting.ini")), QStringLiteral("Language"),
                          QStringLiteral("CurrentLanguage")),
               QString("English"));
-    // The start-up words stay; picking the checked language again changes nothing visible.
-    EXPECT_EQ(Parole[0], "Esatti ");
+    // The clue words follow; picking the checked language again changes nothing visible.
+    EXPECT_EQ(Parole[0], "Right ");
     const QStringList texts = TextsOf(m);
     m->mnuLanguage(english)->trigger();
     EXPECT_EQ(TextsOf(m), texts);

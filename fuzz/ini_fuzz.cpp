@@ -1,7 +1,7 @@
 // libFuzzer target for the INI reader and writer: any bytes as a language file.
 //
 // Every lookup must return without harm, and a write of a plain value must read back as written
-// while every other value the file gave stays as it was.
+// while every other value the file gave stays as it was; any other writable value reads back too.
 
 #include "language/IniFile.h"
 
@@ -64,7 +64,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             continue;
         Check(after.Value(s, k) == found[i]);
     }
-    // A value from the raw input must never break the writer either.
-    (void)ini::WithValue(bytes, section, key, QString::fromLatin1(bytes.left(64)));
+    // A value from the raw input (blanks and quotes at its ends included) reads back as written.
+    const QString raw = QString::fromLatin1(bytes.left(64));
+    if (const auto rewritten = ini::WithValue(bytes, section, key, raw))
+        Check(ini::Document(*rewritten).Value(section, key) == raw);
     return 0;
 }

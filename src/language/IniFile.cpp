@@ -3,6 +3,7 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
+#include <type_traits>
 #include <vector>
 
 namespace ini {
@@ -23,7 +24,7 @@ QStringView Trimmed(QStringView s)
 
 // What one line of the file is.
 struct LineKind {
-    enum { Other, Header, BrokenHeader, Entry } kind = Other;
+    enum { Other, Header, Entry } kind = Other;
     QStringView name;   // section name of a header, key of an entry
     QStringView value;  // raw value of an entry, blanks dropped, quotes still on
 };
@@ -34,13 +35,10 @@ LineKind Classify(QStringView line)
     LineKind k;
     if (t.isEmpty() || t.front() == u';') return k;
     if (t.front() == u'[') {
-        const qsizetype close = t.lastIndexOf(u']');
-        if (close < 0) {
-            k.kind = LineKind::BrokenHeader;
-        } else {
-            k.kind = LineKind::Header;
-            k.name = Trimmed(t.mid(1, close - 1));
-        }
+        // A header missing its "]" still opens its section: a typo must not hide every entry.
+        const qsizetype close = t.indexOf(u']');
+        k.kind = LineKind::Header;
+        k.name = Trimmed(t.mid(1, close < 0 ? -1 : close - 1));
         return k;
     }
     const qsizetype eq = t.indexOf(u'=');
@@ -77,34 +75,44 @@ void ForEachLine(QStringView text, F f)
     }
 }
 
-struct ByteLine {
-    qsizetype start;    // first byte
-    qsizetype length;   // bytes without the line break
-    qsizetype eol;      // bytes of the line break (0, 1 or 2)
+// One line of a file's units: bytes, or UTF-16 code units for a UTF-16 file.
+struct UnitLine {
+    qsizetype start;    // first unit
+    qsizetype length;   // units without the line break
+    qsizetype eol;      // units of the line break (0, 1 or 2)
 };
 
-std::vector<ByteLine> SplitLines(const QByteArray& bytes, qsizetype from)
+template <class Units>
+std::vector<UnitLine> SplitLines(const Units& units, qsizetype from)
 {
-    std::vector<ByteLine> lines;
+    std::vector<UnitLine> lines;
     qsizetype start = from;
-    const qsizetype n = bytes.size();
+    const qsizetype n = units.size();
     while (start < n) {
         qsizetype end = start;
-        while (end < n && bytes[end] != '\n' && bytes[end] != '\r') ++end;
+        while (end < n && units[end] != u'\n' && units[end] != u'\r') ++end;
         qsizetype eol = 0;
-        if (end < n) eol = (bytes[end] == '\r' && end + 1 < n && bytes[end + 1] == '\n') ? 2 : 1;
+        if (end < n) eol = (units[end] == u'\r' && end + 1 < n && units[end + 1] == u'\n') ? 2 : 1;
         lines.push_back({start, end - start, eol});
         start = end + eol;
     }
     return lines;
 }
 
-QByteArray LineBreakOf(const QByteArray& bytes)
+template <class Units>
+Units Ascii(const char* s)
 {
-    if (bytes.contains("\r\n")) return "\r\n";
-    if (bytes.contains('\n')) return "\n";
-    if (bytes.contains('\r')) return "\r";
-    return "\r\n";
+    if constexpr (std::is_same_v<Units, QString>) return QString::fromLatin1(s);
+    else return QByteArray(s);
+}
+
+template <class Units>
+Units LineBreakOf(const Units& units)
+{
+    if (units.contains(Ascii<Units>("\r\n"))) return Ascii<Units>("\r\n");
+    if (units.contains(Ascii<Units>("\n"))) return Ascii<Units>("\n");
+    if (units.contains(Ascii<Units>("\r"))) return Ascii<Units>("\r");
+    return Ascii<Units>("\r\n");
 }
 
 bool IsSafeText(const QString& s)
@@ -128,6 +136,43 @@ QString DecodeAnsi(const QByteArray& bytes)
     return decoder.decode(bytes);
 }
 
+enum class Utf16 { None, Little, Big };
+
+Utf16 Utf16Of(const QByteArray& bytes)
+{
+    if (bytes.startsWith("\xFF\xFE")) return Utf16::Little;
+    if (bytes.startsWith("\xFE\xFF")) return Utf16::Big;
+    return Utf16::None;
+}
+
+// The code units after a UTF-16 byte-order mark, unit for unit (a lone surrogate stays as it is,
+// so a file is written back byte for byte); an odd last byte is a replacement character.
+QString Utf16Units(const QByteArray& bytes, Utf16 order)
+{
+    QString units;
+    units.reserve(bytes.size() / 2);
+    for (qsizetype i = 2; i + 1 < bytes.size(); i += 2) {
+        const auto lo = uchar(bytes[order == Utf16::Little ? i : i + 1]);
+        const auto hi = uchar(bytes[order == Utf16::Little ? i + 1 : i]);
+        units += QChar(char16_t(hi << 8 | lo));
+    }
+    if (bytes.size() % 2) units += QChar(QChar::ReplacementCharacter);
+    return units;
+}
+
+QByteArray Utf16Bytes(const QString& units, Utf16 order)
+{
+    QByteArray bytes(order == Utf16::Little ? "\xFF\xFE" : "\xFE\xFF");
+    bytes.reserve(2 + units.size() * 2);
+    for (const QChar c : units) {
+        const char lo = char(c.unicode() & 0xFF);
+        const char hi = char(c.unicode() >> 8);
+        bytes += order == Utf16::Little ? lo : hi;
+        bytes += order == Utf16::Little ? hi : lo;
+    }
+    return bytes;
+}
+
 // Windows-1252 bytes for text, or nothing when a character has no place in that code page.
 std::optional<QByteArray> EncodeAnsi(const QString& text)
 {
@@ -141,6 +186,7 @@ std::optional<QByteArray> EncodeAnsi(const QString& text)
 
 QString Decode(const QByteArray& bytes)
 {
+    if (const Utf16 order = Utf16Of(bytes); order != Utf16::None) return Utf16Units(bytes, order);
     if (bytes.startsWith(kUtf8Bom)) return DecodeUtf8(bytes.mid(3));
     return DecodeAnsi(bytes);
 }
@@ -165,9 +211,6 @@ Document::Document(const QByteArray& bytes)
             }
             break;
         }
-        case LineKind::BrokenHeader:
-            current = -1;
-            break;
         case LineKind::Entry:
             if (current >= 0) {
                 auto& keys = found[size_t(current)];
@@ -192,53 +235,35 @@ std::optional<QString> Document::Value(const QString& section, const QString& ke
     return *k;
 }
 
-std::optional<QByteArray> WithValue(const QByteArray& bytes, const QString& section,
-                                    const QString& key, const QString& value)
+namespace {
+
+// The value as the reader gives it back: blanks at an end, or one pair of enclosing quotes of its
+// own, would be dropped, so such a value goes inside another pair of quotes.
+QString Stored(const QString& value)
 {
-    const QString sectionName = Trimmed(section).toString();
-    const QString keyName = Trimmed(key).toString();
-    if (sectionName.isEmpty() || keyName.isEmpty() || keyName.contains(u'=') ||
-        sectionName.contains(u']') || !IsSafeText(sectionName) || !IsSafeText(keyName) ||
-        !IsSafeText(value))
-        return std::nullopt;
+    if (value.isEmpty()) return value;
+    const bool blankEnd = IsBlank(value.front()) || IsBlank(value.back());
+    const bool quoted = value.size() >= 2 && value.front() == value.back() &&
+                        (value.front() == u'"' || value.front() == u'\'');
+    return blankEnd || quoted ? u'"' + value + u'"' : value;
+}
 
-    const bool utf8 = bytes.startsWith(kUtf8Bom);
-    const QString entryText = keyName + u'=' + value;
-    const QString headerText = u'[' + sectionName + u']';
-    QByteArray entry;
-    QByteArray header;
-    if (utf8) {
-        entry = entryText.toUtf8();
-        header = headerText.toUtf8();
-    } else {
-        const auto e = EncodeAnsi(entryText);
-        const auto h = EncodeAnsi(headerText);
-        if (!e || !h) {
-            // The new text does not fit the code page: keep every entry by storing the whole file
-            // as UTF-8, which the reader recognises by its byte-order mark.
-            return WithValue(kUtf8Bom + Decode(bytes).toUtf8(), section, key, value);
-        }
-        entry = *e;
-        header = *h;
-    }
-    const QByteArray eol = LineBreakOf(bytes);
-    const auto decodeLine = [&](const ByteLine& l) {
-        const QByteArray raw = bytes.mid(l.start, l.length);
-        // Each line in the file's own encoding: a byte-order mark inside the file is text.
-        return utf8 ? DecodeUtf8(raw) : DecodeAnsi(raw);
-    };
-
+// units with the entry stored in section; lines are read from "from" on, each by decodeLine.
+template <class Units, class DecodeLine>
+Units Edited(const Units& units, qsizetype from, DecodeLine decodeLine, const QString& sectionName,
+             const QString& keyName, const Units& header, const Units& entry)
+{
+    const Units eol = LineBreakOf(units);
     bool inTarget = false;
     bool seenTarget = false;
     qsizetype insertAt = -1;    // after the last header or entry line of the target section
     bool insertNeedsEol = false;
-    for (const ByteLine& l : SplitLines(bytes, utf8 ? 3 : 0)) {
-        const QString text = decodeLine(l);
+    for (const UnitLine& l : SplitLines(units, from)) {
+        const QString text = decodeLine(units.mid(l.start, l.length));
         const LineKind k = Classify(text);
-        if (k.kind == LineKind::Header || k.kind == LineKind::BrokenHeader) {
+        if (k.kind == LineKind::Header) {
             if (inTarget) break;
-            if (k.kind == LineKind::Header && !seenTarget &&
-                k.name.compare(sectionName, Qt::CaseInsensitive) == 0) {
+            if (!seenTarget && k.name.compare(sectionName, Qt::CaseInsensitive) == 0) {
                 inTarget = seenTarget = true;
                 insertAt = l.start + l.length + l.eol;
                 insertNeedsEol = l.eol == 0;
@@ -247,7 +272,7 @@ std::optional<QByteArray> WithValue(const QByteArray& bytes, const QString& sect
         }
         if (!inTarget || k.kind != LineKind::Entry) continue;
         if (k.name.compare(keyName, Qt::CaseInsensitive) == 0) {
-            QByteArray out = bytes;
+            Units out = units;
             out.replace(l.start, l.length, entry);
             return out;
         }
@@ -255,14 +280,45 @@ std::optional<QByteArray> WithValue(const QByteArray& bytes, const QString& sect
         insertNeedsEol = l.eol == 0;
     }
 
-    QByteArray out = bytes;
+    Units out = units;
     if (seenTarget) {
-        out.insert(insertAt, (insertNeedsEol ? eol : QByteArray()) + entry + (insertNeedsEol ? QByteArray() : eol));
+        out.insert(insertAt, insertNeedsEol ? eol + entry : entry + eol);
         return out;
     }
-    if (!out.isEmpty() && !out.endsWith('\n') && !out.endsWith('\r') && out != kUtf8Bom) out += eol;
+    if (out.size() > from && !out.endsWith(Ascii<Units>("\n")) && !out.endsWith(Ascii<Units>("\r"))) out += eol;
     out += header + eol + entry + eol;
     return out;
+}
+
+}  // namespace
+
+std::optional<QByteArray> WithValue(const QByteArray& bytes, const QString& section,
+                                    const QString& key, const QString& value)
+{
+    const QString sectionName = Trimmed(section).toString();
+    const QString keyName = Trimmed(key).toString();
+    // A key opening with "[" or ";" would make its line a header or a comment.
+    if (sectionName.isEmpty() || keyName.isEmpty() || keyName.contains(u'=') || keyName.front() == u'[' ||
+        keyName.front() == u';' || sectionName.contains(u']') || !IsSafeText(sectionName) ||
+        !IsSafeText(keyName) || !IsSafeText(value))
+        return std::nullopt;
+
+    const QString entryText = keyName + u'=' + Stored(value);
+    const QString headerText = u'[' + sectionName + u']';
+    if (const Utf16 order = Utf16Of(bytes); order != Utf16::None) {
+        const auto same = [](const QString& line) { return line; };
+        return Utf16Bytes(Edited(Utf16Units(bytes, order), 0, same, sectionName, keyName, headerText, entryText),
+                          order);
+    }
+    if (bytes.startsWith(kUtf8Bom))
+        return Edited(bytes, 3, DecodeUtf8, sectionName, keyName, headerText.toUtf8(), entryText.toUtf8());
+    const auto e = EncodeAnsi(entryText);
+    const auto h = EncodeAnsi(headerText);
+    // Text that does not fit the code page: keep every entry by storing the whole file as UTF-8,
+    // which the reader recognises by its byte-order mark.
+    if (!e || !h) return WithValue(kUtf8Bom + Decode(bytes).toUtf8(), section, key, value);
+    // Each line in the file's own encoding: a byte-order mark inside the file is text.
+    return Edited(bytes, 0, DecodeAnsi, sectionName, keyName, *h, *e);
 }
 
 }  // namespace ini

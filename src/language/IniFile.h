@@ -8,14 +8,17 @@
 //  - the value is what follows the first "=" of the line; one pair of enclosing quotes, both
 //    double or both single, is removed, so quotes keep the blanks inside them;
 //  - a line whose first non-blank character is ";" is a comment; a line without "=" is no entry;
-//  - "[name]" opens a section (the name runs to the last "]" of the line); a line that starts
-//    with "[" but has no "]" opens nothing and is no entry;
+//  - a line whose first non-blank character is "[" opens a section: the name runs to the first
+//    "]" ("[a]b]" is section "a"), or to the end of the line when the "]" is missing;
 //  - the first matching key of the first section of that name wins; later duplicates are ignored;
 //  - a value is cut at a NUL character and to 511 characters;
 //  - lines end at CR LF, LF or a lone CR.
-// Bytes are Windows-1252, or UTF-8 when the file starts with a UTF-8 byte-order mark.
+// Bytes are Windows-1252, or UTF-8 when the file starts with a UTF-8 byte-order mark, or UTF-16
+// when it starts with a UTF-16 one (FF FE little-endian, FE FF big-endian).
 //
-// Writing changes one key and keeps every other byte of the file as it was.
+// Writing changes one key and keeps every other byte of the file as it was. A value with a blank
+// at either end, or enclosed in a pair of its own quotes, is written inside double quotes, so that
+// every value reads back as it was written.
 
 #include <QByteArray>
 #include <QHash>
@@ -27,7 +30,7 @@ namespace ini {
 
 inline constexpr int kMaxValueLength = 511;
 
-// The text of a file's bytes (Windows-1252, or UTF-8 after a byte-order mark).
+// The text of a file's bytes (Windows-1252, or UTF-8 or UTF-16 after a byte-order mark).
 QString Decode(const QByteArray& bytes);
 
 // A parsed file: look a key up in a section.
@@ -46,8 +49,8 @@ private:
 
 // The file's bytes with key = value stored in section: an existing key's line is replaced,
 // a missing key is added at the end of its section, a missing section at the end of the file.
-// Nothing, when a name is empty or a text holds a line break or a NUL (it would change other
-// entries of the file).
+// Nothing, when a name is empty, a key holds "=" or starts with "[" or ";", a section name holds
+// "]", or a text holds a line break or a NUL (it would change other entries of the file).
 std::optional<QByteArray> WithValue(const QByteArray& bytes, const QString& section,
                                     const QString& key, const QString& value);
 

@@ -128,7 +128,8 @@ qint32 MLSWriteIni(const QString& file, const QString& section, const QString& k
 {
     QByteArray old;
     QFile existing(file);
-    if (existing.exists()) {
+    const bool existed = existing.exists();
+    if (existed) {
         if (!StampOf(file) || !existing.open(QIODevice::ReadOnly)) return 0;
         old = existing.readAll();
         if (existing.error() != QFileDevice::NoError) return 0;
@@ -137,7 +138,16 @@ qint32 MLSWriteIni(const QString& file, const QString& section, const QString& k
     const auto bytes = ini::WithValue(old, section, key, value);
     if (!bytes) return 0;
     QSaveFile out(file);
-    if (!out.open(QIODevice::WriteOnly)) return 0;
+    // A writable file in a folder that takes no new file is rewritten in place. Qt falls back so
+    // only when the folder's permissions refuse the new file; a folder that refuses it otherwise
+    // (the immutable flag, which binds root too) gets the same treatment here.
+    out.setDirectWriteFallback(true);
+    if (!out.open(QIODevice::WriteOnly)) {
+        if (!existed || QFileInfo(QFileInfo(file).absolutePath()).isWritable()) return 0;
+        QFile direct(file);
+        if (!direct.open(QIODevice::WriteOnly | QIODevice::Truncate)) return 0;
+        return direct.write(*bytes) == bytes->size() && direct.flush() ? 1 : 0;
+    }
     if (out.write(*bytes) != bytes->size()) {
         out.cancelWriting();
         return 0;

@@ -33,7 +33,9 @@ std::optional<QString> MLSReadIni(const QString& file, const QString& section, c
 std::optional<QString> MLSReadIniEntry(const QString& file, const QString& section, const QString& key);
 
 // Stores key = value in section of the file, creating file or section as needed; the file is
-// replaced as a whole, so a failed write leaves the old file intact. Non-zero on success.
+// replaced as a whole, so a failed write leaves the old file intact, except in a folder that takes
+// no new file, where a writable file is rewritten in place. Non-zero on success, zero when
+// nothing was written.
 qint32 MLSWriteIni(const QString& file, const QString& section, const QString& key,
                    const QString& value);
 

@@ -90,19 +90,41 @@ TEST(IniReader, ValuesAreCutTo511CharactersAndAtNul)
     EXPECT_EQ(Value(f, "S", "nul"), "ab");
 }
 
-TEST(IniReader, BrokenSectionHeaderOpensNothing)
+TEST(IniReader, SectionNameRunsToTheFirstCloseOrToTheEndOfTheLine)
 {
-    const QByteArray f = "[S]\r\na=\"1\"\r\n[Rotto\r\nb=\"2\"\r\n[T]\r\nc=\"3\"\r\n";
+    // A translator's missing "]" must not hide the section's texts.
+    const QByteArray f = "[S]\r\na=\"1\"\r\n[ Rotto \r\nb=\"2\"\r\n[a]b]\r\nc=\"3\"\r\n";
     EXPECT_EQ(Value(f, "S", "a"), "1");
     EXPECT_FALSE(Read(f, "S", "b"));
-    EXPECT_FALSE(Read(f, "Rotto", "b"));
-    EXPECT_EQ(Value(f, "T", "c"), "3");
+    EXPECT_EQ(Value(f, "Rotto", "b"), "2");
+    EXPECT_EQ(Value(f, "a", "c"), "3");
+    EXPECT_FALSE(Read(f, "a]b", "c"));
+    // The writer finds the same sections.
+    const auto written = ini::WithValue(f, QStringLiteral("rotto"), QStringLiteral("b"), QStringLiteral("x"));
+    EXPECT_EQ(*written, QByteArray(f).replace("b=\"2\"", "b=x"));
 }
 
 TEST(IniReader, DecodesWindows1252AndUtf8WithByteOrderMark)
 {
     EXPECT_EQ(Value("[S]\r\na=\"\x80 \xE8 \x9C\"\r\n", "S", "a"), QString::fromUtf8("€ è œ"));
     EXPECT_EQ(Value("\xEF\xBB\xBF[S]\r\na=\"\xE2\x82\xAC \xC3\xA8\"\r\n", "S", "a"), QString::fromUtf8("€ è"));
+}
+
+TEST(IniFile, Utf16FilesAreReadAndWrittenInTheirOwnByteOrder)
+{
+    const QString text = QString::fromUtf8("[S]\r\na=\"€ è\"\r\n");
+    QByteArray little("\xFF\xFE");
+    little.append(reinterpret_cast<const char*>(text.utf16()), text.size() * 2);
+    QByteArray big("\xFE\xFF");
+    for (const QChar c : text) big.append(char(c.unicode() >> 8)).append(char(c.unicode() & 0xFF));
+    for (const QByteArray& f : {little, big}) {
+        EXPECT_EQ(Value(f, "S", "a"), QString::fromUtf8("€ è")) << f.left(2).toHex().constData();
+        const auto after = ini::WithValue(f, QStringLiteral("S"), QStringLiteral("b"), QString::fromUtf8("città"));
+        ASSERT_TRUE(after);
+        EXPECT_TRUE(after->startsWith(f)) << "the old bytes stay, in the same order";
+        EXPECT_EQ(Value(*after, "S", "a"), QString::fromUtf8("€ è"));
+        EXPECT_EQ(Value(*after, "S", "b"), QString::fromUtf8("città"));
+    }
 }
 
 TEST(IniReader, BigFilesAreReadByTheSameRulesWithinTheirSection)
@@ -188,6 +210,8 @@ TEST(IniWriter, RefusesTextsThatWouldChangeOtherEntries)
                                 QStringLiteral("x\r\n[Strings]\r\n0001=y")));
     EXPECT_FALSE(ini::WithValue(f, QStringLiteral("Language"), QStringLiteral("a=b"), QStringLiteral("v")));
     EXPECT_FALSE(ini::WithValue(f, QStringLiteral("La]nguage"), QStringLiteral("k"), QStringLiteral("v")));
+    EXPECT_FALSE(ini::WithValue(f, QStringLiteral("Language"), QStringLiteral("[k"), QStringLiteral("v")));
+    EXPECT_FALSE(ini::WithValue(f, QStringLiteral("Language"), QStringLiteral(";k"), QStringLiteral("v")));
     EXPECT_FALSE(ini::WithValue(f, QString(), QStringLiteral("k"), QStringLiteral("v")));
 }
 
@@ -203,4 +227,19 @@ TEST(IniWriter, TextOutsideTheCodePageTurnsTheFileToUtf8AndKeepsEveryValue)
     // Code-page text stays in the code page.
     const auto ansi = ini::WithValue(f, QStringLiteral("Strings"), QStringLiteral("0002"), QString::fromUtf8("città"));
     EXPECT_TRUE(ansi->contains("0002=citt\xE0\r\n"));
+}
+
+TEST(IniWriter, EveryValueReadsBackAsWritten)
+{
+    // The reader drops blanks at the ends and one pair of enclosing quotes: such values are quoted.
+    for (const char* v : {"  x  ", "\tx", "x ", "\"x\"", "'x'", "\"", "'", "\"x'", " \"x\" ", "\"\"", "", "a \"b\" c"}) {
+        const QString value = QString::fromLatin1(v);
+        const auto f = ini::WithValue("[S]\r\nk=old\r\n", QStringLiteral("S"), QStringLiteral("k"), value);
+        ASSERT_TRUE(f) << v;
+        EXPECT_EQ(Value(*f, "S", "k"), value) << f->constData();
+    }
+    EXPECT_EQ(*ini::WithValue("", QStringLiteral("S"), QStringLiteral("k"), QStringLiteral("  x  ")),
+              QByteArray("[S]\r\nk=\"  x  \"\r\n"));
+    EXPECT_EQ(*ini::WithValue("", QStringLiteral("S"), QStringLiteral("k"), QStringLiteral("\"x\"")),
+              QByteArray("[S]\r\nk=\"\"x\"\"\r\n"));
 }

@@ -125,9 +125,20 @@ TEST(LanguageSetting, AFailedWriteLeavesTheOldFileAndSaysSo)
     ASSERT_TRUE(QDir(folder.Path()).mkdir(QStringLiteral("dir.ini")));
     EXPECT_EQ(MLSWriteIni(folder.File(QStringLiteral("dir.ini")), QStringLiteral("L"), QStringLiteral("k"), QStringLiteral("v")), 0);
     EXPECT_TRUE(QFileInfo(folder.File(QStringLiteral("dir.ini"))).isDir());
-    // A folder that takes no new file: the file is replaced as a whole or not at all.
+    // A folder that takes no new file: a file that is not there cannot be made.
     if (!folder.MakeReadOnly()) GTEST_SKIP() << "cannot make a folder read-only here";
-    EXPECT_EQ(MLSWriteIni(folder.File(kSetting), QStringLiteral("Language"), QStringLiteral("CurrentLanguage"),
+    EXPECT_EQ(MLSWriteIni(folder.File(QStringLiteral("new.ini")), QStringLiteral("L"), QStringLiteral("k"),
+                          QStringLiteral("v")), 0);
+    EXPECT_FALSE(QFile::exists(folder.File(QStringLiteral("new.ini"))));
+}
+
+TEST(LanguageSetting, AWritableFileInAFolderThatTakesNoNewFileIsUpdatedInPlace)
+{
+    TestFolder folder;
+    folder.SetLanguage(QStringLiteral("Italiano"));
+    if (!folder.MakeReadOnly()) GTEST_SKIP() << "cannot make a folder read-only here";
+    EXPECT_NE(MLSWriteIni(folder.File(kSetting), QStringLiteral("Language"), QStringLiteral("CurrentLanguage"),
                           QStringLiteral("English")), 0);
-    EXPECT_EQ(folder.Read(kSetting), before);
+    EXPECT_EQ(MLSReadIni(folder.File(kSetting), QStringLiteral("Language"), QStringLiteral("CurrentLanguage")),
+              QString("English"));
 }

@@ -4,7 +4,7 @@ set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
 BUILD_PACKAGES=(cmake make g++ qt6-base-dev qt6-multimedia-dev libgtest-dev
-                fonts-liberation2 fonts-comic-neue fonts-dejavu-core)
+                fonts-liberation2 fonts-comic-neue fonts-dejavu-core qt6-translations-l10n)
 
 # Installs the given Debian packages that are not installed yet.
 ensure_packages() {

@@ -8,7 +8,13 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QSaveFile>
+#include <QStandardPaths>
+#include <QTranslator>
+
+#include <memory>
 
 
 QString MLSCurrentLanguage;
@@ -155,12 +161,68 @@ qint32 MLSWriteIni(const QString& file, const QString& section, const QString& k
     return out.commit() ? 1 : 0;
 }
 
+namespace {
+
+const QString kSettingName = QStringLiteral("LangSetting.ini");
+
+void ReadCurrentLanguageOnce()
+{
+    if (!MLSCurrentLanguage.isEmpty()) return;
+    if (const auto lang = MLSReadIni(MLSSettingFile(), QStringLiteral("Language"), QStringLiteral("CurrentLanguage")))
+        MLSCurrentLanguage = *lang;
+}
+
+bool StoreIn(const QString& file, const QString& language)
+{
+    return MLSWriteIni(file, QStringLiteral("Language"), QStringLiteral("CurrentLanguage"), language) != 0;
+}
+
+}  // namespace
+
+QString MLSUserSettingFile()
+{
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+    return folder.isEmpty() ? QString() : folder + u'/' + kSettingName;
+}
+
+QString MLSSettingFile()
+{
+    const QString user = MLSUserSettingFile();
+    return !user.isEmpty() && QFileInfo(user).isFile() ? user : InProgramFolder(kSettingName);
+}
+
+bool MLSStoreLanguage(const QString& language)
+{
+    const QString user = MLSUserSettingFile();
+    const bool userCopy = !user.isEmpty() && QFileInfo(user).isFile();
+    const bool shared = StoreIn(InProgramFolder(kSettingName), language);
+    // A user's copy outranks the program folder's file: left as it was, it would undo the pick.
+    if ((shared && !userCopy) || user.isEmpty()) return shared;
+    if (!userCopy && !QDir().mkpath(QFileInfo(user).absolutePath())) return false;
+    return StoreIn(user, language);
+}
+
+void MLSLoadQtTranslations()
+{
+    static std::unique_ptr<QTranslator> loaded;
+    if (!QCoreApplication::instance()) return;
+    ReadCurrentLanguageOnce();
+    if (loaded) QCoreApplication::removeTranslator(loaded.get());
+    loaded.reset();
+    const QString locale = MLSReadIni(MLSLanguageFile(), QStringLiteral("Language"), QStringLiteral("Locale"))
+                               .value_or(QString()).trimmed();
+    if (locale.isEmpty()) return;
+    // QLocale reads only a locale name out of the text, so the file cannot name a path.
+    auto translator = std::make_unique<QTranslator>();
+    if (!translator->load(QLocale(locale), QStringLiteral("qtbase"), QStringLiteral("_"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        return;
+    QCoreApplication::installTranslator(translator.get());
+    loaded = std::move(translator);
+}
+
 QString MLSGetString(const QString& key)
 {
-    if (MLSCurrentLanguage.isEmpty()) {
-        if (const auto lang = MLSReadIni(InProgramFolder(QStringLiteral("LangSetting.ini")),
-                                         QStringLiteral("Language"), QStringLiteral("CurrentLanguage")))
-            MLSCurrentLanguage = *lang;
-    }
+    ReadCurrentLanguageOnce();
     return MLSReadIni(MLSLanguageFile(), QStringLiteral("Strings"), key).value_or(QString());
 }

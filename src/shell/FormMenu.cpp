@@ -108,7 +108,7 @@ void FormMenuWindow::MLSFillMenuLanguages()
         SetCaption(mnuLanguage(k), caption);
         mnuLanguage(k)->setData(caption);
     }
-    if (const auto current = MLSReadIni(InProgramFolder(QStringLiteral("LangSetting.ini")), QStringLiteral("Language"),
+    if (const auto current = MLSReadIni(MLSSettingFile(), QStringLiteral("Language"),
                                         QStringLiteral("CurrentLanguage")))
         MLSCurrentLanguage = *current;
     for (int k = 0; k < files.size(); ++k) {
@@ -123,6 +123,7 @@ void FormMenuWindow::mnuLanguage_Click(int Index)
 {
     mnuLanguage(Index)->setChecked(true);
     MLSCurrentLanguage = mnuLanguage(Index)->data().toString();
+    MLSLoadQtTranslations();
     // The translation lets pending events run, which may close a window meanwhile.
     QList<QPointer<Form>> forms;
     for (Form* form : LoadedForms()) forms.append(form);
@@ -133,9 +134,9 @@ void FormMenuWindow::mnuLanguage_Click(int Index)
     LoadParole();
     for (const QPointer<Form>& form : forms)
         if (form && !form->IsUnloaded()) form->Form_LanguageChanged();
-    // A folder that cannot take the file keeps the choice for this run only.
-    MLSWriteIni(InProgramFolder(QStringLiteral("LangSetting.ini")), QStringLiteral("Language"),
-                QStringLiteral("CurrentLanguage"), MLSCurrentLanguage);
+    // Where neither the program folder nor the user's folder takes the file, the choice holds
+    // for this run only.
+    MLSStoreLanguage(MLSCurrentLanguage);
 }
 
 void FormMenuWindow::mnuabout_Click() { FormInfo.Show(); }

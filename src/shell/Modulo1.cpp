@@ -9,6 +9,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLibrary>
 #include <QLockFile>
 #include <QRegularExpression>
@@ -72,13 +73,18 @@ bool AnotherCopyRuns()
 }
 
 // A copy killed while it saved the language leaves the save's temporary file beside the setting
-// (the setting itself is replaced whole or not at all). Only this copy saves now: it holds the lock.
+// (the setting itself is replaced whole or not at all), in the program folder or in the user's.
+// Only this copy saves now: it holds the lock.
 void RemoveStaleSaveFiles()
 {
     static const QRegularExpression ours(QStringLiteral("^LangSetting\\.ini\\.[A-Za-z0-9]{6}$"));
-    QDir folder(ProgramFolder());
-    for (const QString& name : folder.entryList({QStringLiteral("LangSetting.ini.*")}, QDir::Files | QDir::Hidden))
-        if (ours.match(name).hasMatch()) folder.remove(name);
+    QStringList folders = {ProgramFolder()};
+    if (const QString user = MLSUserSettingFile(); !user.isEmpty()) folders.append(QFileInfo(user).path());
+    for (const QString& path : folders) {
+        QDir folder(path);
+        for (const QString& name : folder.entryList({QStringLiteral("LangSetting.ini.*")}, QDir::Files | QDir::Hidden))
+            if (ours.match(name).hasMatch()) folder.remove(name);
+    }
 }
 
 }  // namespace
@@ -94,6 +100,7 @@ void SetSoundPlayer(std::function<void(const QString& file)> player) { Player() 
 
 bool Main()
 {
+    MLSLoadQtTranslations();
     if (AnotherCopyRuns()) {
         MsgBox(MLSGetString(QStringLiteral("0001")), MsgButtons::Ok, MsgIcon::Critical, QStringLiteral("Error"));
         return false;

@@ -16,6 +16,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTabWidget>
 
@@ -251,7 +252,7 @@ TEST_F(TranslationTest, PickingALanguageRetranslatesEveryWindowAndStoresIt)
     EXPECT_EQ(again->Command4()->text(), "Three cars");
 }
 
-TEST_F(TranslationTest, AReadOnlyFolderKeepsTheSwitchForTheRunAndTheOldSetting)
+TEST_F(TranslationTest, AReadOnlyFolderKeepsThePickInTheUsersCopyAcrossARestart)
 {
     folder_->Write(QStringLiteral("English.lng"), "[FormMenu]\r\nCommand4.Caption=\"Three cars\"\r\n");
     const QByteArray setting = folder_->Read(QStringLiteral("LangSetting.ini"));
@@ -263,4 +264,50 @@ TEST_F(TranslationTest, AReadOnlyFolderKeepsTheSwitchForTheRunAndTheOldSetting)
     EXPECT_EQ(m->Command4()->text(), "Three cars");
     EXPECT_EQ(folder_->Read(QStringLiteral("LangSetting.ini")), setting);
     EXPECT_TRUE(boxes_.empty());
+
+    // A restart reads the user's copy and opens in English.
+    FormMenu.Unload();
+    ProcessDeletes();
+    MLSCurrentLanguage.clear();
+    m = Menu();
+    EXPECT_EQ(MLSCurrentLanguage, "English");
+    EXPECT_TRUE(m->mnuLanguage(english)->isChecked());
+    EXPECT_EQ(m->Command4()->text(), "Three cars");
+
+    // Once the folder takes files again, a pick still reaches the copy that is read first.
+    FormMenu.Unload();
+    ProcessDeletes();
+    folder_.reset();  // gives the folder back, and with it a fresh user folder
+    folder_ = std::make_unique<TestFolder>();
+    folder_->CopyShipped(QStringLiteral("Italiano.lng"));
+    folder_->SetLanguage(QStringLiteral("Italiano"));
+    ASSERT_TRUE(MLSStoreLanguage(QStringLiteral("English")));
+    EXPECT_FALSE(QFileInfo::exists(MLSUserSettingFile()));
+    QDir().mkpath(QFileInfo(MLSUserSettingFile()).path());
+    ASSERT_TRUE(MLSWriteIni(MLSUserSettingFile(), QStringLiteral("Language"), QStringLiteral("CurrentLanguage"),
+                            QStringLiteral("English")));
+    ASSERT_TRUE(MLSStoreLanguage(QStringLiteral("Italiano")));
+    EXPECT_EQ(MLSReadIni(MLSSettingFile(), QStringLiteral("Language"), QStringLiteral("CurrentLanguage")),
+              QString("Italiano"));
+}
+
+TEST_F(TranslationTest, QtsOwnButtonsFollowTheLanguageFilesLocale)
+{
+    folder_->CopyShipped(QStringLiteral("English.lng"));
+    FormMenuWindow* m = Menu();
+    const auto yes = [] {
+        QMessageBox box(QMessageBox::Question, QStringLiteral("Parcolo"), QString(), QMessageBox::Yes | QMessageBox::No);
+        return box.button(QMessageBox::Yes)->text().remove(u'&');
+    };
+    MLSLoadQtTranslations();
+    EXPECT_EQ(yes(), QString::fromUtf8("Sì"));
+    const int english = m->mnuLanguage(0)->text() == "English" ? 0 : 1;
+    m->mnuLanguage(english)->trigger();
+    EXPECT_EQ(yes(), "Yes");
+    m->mnuLanguage(1 - english)->trigger();
+    EXPECT_EQ(yes(), QString::fromUtf8("Sì"));
+    // A language file without a locale gives Qt's own texts back.
+    WriteItaliano(QByteArray());
+    m->mnuLanguage(1 - english)->trigger();
+    EXPECT_EQ(yes(), "Yes");
 }

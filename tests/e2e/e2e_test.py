@@ -335,7 +335,8 @@ def main():
     display = Display(work, wm)
     runtime = os.path.join(work, "run")
     os.makedirs(runtime, mode=0o700)
-    env = display.env({"XDG_RUNTIME_DIR": runtime})
+    # A user's own language setting would outrank the folder's: the player's folder is private too.
+    env = display.env({"XDG_RUNTIME_DIR": runtime, "XDG_CONFIG_HOME": os.path.join(work, "config")})
     clicks = 2 if wm else 1  # under the window manager the buttons are double-clicked
     try:
         p = Player(display, program, env)

@@ -34,8 +34,12 @@ bool SetImmutable(const QString& path, bool on)
 TestFolder::TestFolder()
 {
     EXPECT_TRUE(dir_.isValid());
+    EXPECT_TRUE(config_.isValid());
     SetProgramFolder(dir_.path());
     MLSCurrentLanguage.clear();
+    hadConfigHome_ = qEnvironmentVariableIsSet("XDG_CONFIG_HOME");
+    oldConfigHome_ = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(config_.path()));
 }
 
 TestFolder::~TestFolder()
@@ -44,6 +48,8 @@ TestFolder::~TestFolder()
     // Give the folder back to its owner even if a test made it read-only.
     QFile::setPermissions(dir_.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     MLSCurrentLanguage.clear();
+    if (hadConfigHome_) qputenv("XDG_CONFIG_HOME", oldConfigHome_);
+    else qunsetenv("XDG_CONFIG_HOME");
 }
 
 bool TestFolder::MakeReadOnly()

@@ -1,6 +1,7 @@
 #pragma once
 // A temporary program folder for a test: the lookup reads its files from there, and the cached
-// language name starts empty. Shipped data can be copied in; files can be written byte for byte.
+// language name starts empty. The user's configuration folder (XDG_CONFIG_HOME) is a temporary
+// one of its own too, so no test reads or writes the real one. Shipped data can be copied in; files can be written byte for byte.
 
 #include <QByteArray>
 #include <QString>
@@ -27,6 +28,9 @@ public:
 
 private:
     QTemporaryDir dir_;
+    QTemporaryDir config_;
+    QByteArray oldConfigHome_;
+    bool hadConfigHome_ = false;
     bool immutable_ = false;
 };
 

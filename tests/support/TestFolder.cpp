@@ -18,7 +18,7 @@ namespace {
 // The immutable flag stops root as well as anyone else from adding files to a folder.
 bool SetImmutable(const QString& path, bool on)
 {
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_DIRECTORY);
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY);
     if (fd < 0) return false;
     int flags = 0;
     bool ok = ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
@@ -44,7 +44,7 @@ TestFolder::TestFolder()
 
 TestFolder::~TestFolder()
 {
-    if (immutable_) SetImmutable(dir_.path(), false);
+    for (const QString& path : frozen_) SetImmutable(path, false);
     // Give the folder back to its owner even if a test made it read-only.
     QFile::setPermissions(dir_.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     MLSCurrentLanguage.clear();
@@ -52,10 +52,19 @@ TestFolder::~TestFolder()
     else qunsetenv("XDG_CONFIG_HOME");
 }
 
-bool TestFolder::MakeReadOnly()
+bool TestFolder::MakeReadOnly(bool filesToo)
 {
+    const auto freeze = [this](const QString& path) {
+        if (::geteuid() == 0 && SetImmutable(path, true)) frozen_.append(path);
+    };
+    if (filesToo) {
+        for (const QString& name : QDir(dir_.path()).entryList(QDir::Files)) {
+            QFile::setPermissions(File(name), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+            freeze(File(name));
+        }
+    }
     QFile::setPermissions(dir_.path(), QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup);
-    if (::geteuid() == 0) immutable_ = SetImmutable(dir_.path(), true);
+    freeze(dir_.path());
     QFile probe(File(QStringLiteral(".probe")));
     if (probe.open(QIODevice::WriteOnly)) {
         probe.close();

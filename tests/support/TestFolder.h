@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 
 class TestFolder {
@@ -24,14 +25,15 @@ public:
 
     // Makes the folder refuse new files, also to root (where the file system allows it).
     // False when the folder still takes files: the caller should skip its test.
-    bool MakeReadOnly();
+    // filesToo: the files in it can no longer be written either, as in an installed copy.
+    bool MakeReadOnly(bool filesToo = false);
 
 private:
     QTemporaryDir dir_;
     QTemporaryDir config_;
     QByteArray oldConfigHome_;
     bool hadConfigHome_ = false;
-    bool immutable_ = false;
+    QStringList frozen_;  // given the immutable flag, taken back at the end
 };
 
 // A language file: "[Strings]" with the entries given as "key", "value" pairs, CR LF, Windows-1252.

@@ -141,10 +141,14 @@ int main(int argc, char** argv)
     auto* four = FormAuto4.As<GameForm>();
     four->activateWindow();
     four->CarInSlot(0)->setFocus();
-    QKeyEvent space(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier);
-    QCoreApplication::sendEvent(four->CarInSlot(0), &space);
+    four->Image1_Click(four->Modello().CarInSlot(0));  // Space on the focused car picks it up
     four->CarInSlot(2)->setFocus();
     Shoot(out.filePath(QStringLiteral("keyboard") + size + QStringLiteral(".png")));
+    // Two hints: the note pad opens, two pictures are crossed out, the bubble quotes the clue.
+    Script({{1, 4}, {3, 4}, {0, 4}, {2, 4}});
+    four->mnuSuggerimento_Click();
+    four->mnuSuggerimento_Click();
+    Shoot(out.filePath(QStringLiteral("hint") + size + QStringLiteral(".png")));
     four->mnuEsci_Click();
 
     // Switched to English from "Lingua", then a three-car game.
@@ -157,14 +161,12 @@ int main(int argc, char** argv)
     Shoot(out.filePath(QStringLiteral("english-game") + size + QStringLiteral(".png")));
     FormAuto3.As<GameForm>()->mnuEsci_Click();
 
-    // A five-car game in each further language, picked from "Lingua" and read as at the next
-    // start (the clue words are read when the program starts).
+    // A five-car game in each further language, picked from "Lingua".
     for (const char* language : {"Deutsch", "Français", "Español"}) {
         const QString name = QString::fromUtf8(language);
         menu = FormMenu.As<FormMenuWindow>();  // rebuilt after every game
         for (int k = 0; k < menu->mnuLanguageCount(); ++k)
             if (menu->mnuLanguage(k)->text() == name) menu->mnuLanguage_Click(k);
-        LoadParole();
         ScriptTurn(5, true, {2, 4, 0, 3, 1}, {2, 7, 5, 9, 1}, 0, 45);
         menu->Command3_Click();
         const QString stem = name.toLower().replace(u'ç', u'c').replace(u'ñ', u'n');

@@ -425,7 +425,7 @@ void GameForm::mnuSuggerimento_Click()
             // slot and position map onto each other the same way in both directions
             if (turno_.Visibile(slot, j)) shown.set(clues::PairBit(turno_.RigaAuto(j), turno_.SlotOfPosition(slot)));
     const clues::Hint hint = clues::NextHint(N(), size_t(turno_.Schema), shown);
-    if (!hint.found()) return ShowBubble(MLSGetString(QStringLiteral("0215")), Command1());
+    if (!hint.found()) return ShowBubble(MLSGetString(QStringLiteral("0215")), Grid((N() + 3) / 2, 0));
 
     int row = 0;
     while (turno_.RigaAuto(row) != hint.car) ++row;
@@ -442,18 +442,19 @@ void GameForm::mnuSuggerimento_Click()
 
 QString GameForm::Suggerimento() const { return bubble_->isVisibleTo(this) ? bubble_->text() : QString(); }
 
-void GameForm::ShowBubble(const QString& text, const QWidget* beside)
+void GameForm::ShowBubble(const QString& text, const QWidget* column)
 {
     QWidget* canvas = centralWidget();
     bubble_->setText(text);
     bubble_->setFixedWidth(qMax(160, canvas->width() / 3));
     bubble_->adjustSize();
-    // Beside the picture, on the side with more room, and never off the window.
-    const QRect at(beside->mapTo(canvas, QPoint(0, 0)), beside->size());
-    const bool right = at.center().x() < canvas->width() / 2;
-    const int x = right ? at.right() + 8 : at.left() - 8 - bubble_->width();
+    // Under the note pad, centred on the column: it covers no car, no arrow on the ground and no
+    // picture still to be judged; never off the window.
+    const QWidget* corner = Grid(2, N() - 1);
+    const int top = corner->mapTo(canvas, QPoint(0, corner->height())).y() + 4;
+    const int x = column->mapTo(canvas, QPoint(column->width() / 2, 0)).x() - bubble_->width() / 2;
     bubble_->move(qBound(0, x, qMax(0, canvas->width() - bubble_->width())),
-                  qBound(0, at.top(), qMax(0, canvas->height() - bubble_->height())));
+                  qBound(0, top, qMax(0, canvas->height() - bubble_->height())));
     bubble_->show();
     bubble_->raise();
     bubble_->setAccessibleName(text);

@@ -108,7 +108,7 @@ private:
     void NameThePictures();
     // The texts the pictures' names are made of, read again with every language.
     void LeggiTestiImmagini();
-    void ShowBubble(const QString& text, const QWidget* beside);
+    void ShowBubble(const QString& text, const QWidget* column);
     // Alt+P, Alt+C, Alt+A for the buttons whose caption gives no accelerator of its own.
     void AcceleratoriBottoni();
     void Pick(int car);

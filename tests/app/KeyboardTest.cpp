@@ -184,3 +184,13 @@ TEST_F(KeyboardTest, TheStartScreenAndTheMenuWorkWithTabAndReturn)
     QCoreApplication::sendEvent(menu->Command3(), &release);
     EXPECT_TRUE(FormAuto5.IsLoaded());
 }
+
+TEST_F(KeyboardTest, TheFocusStartsOnTheFirstPlaceOfTheTurnsDirection)
+{
+    for (const bool fromLeft : {true, false}) {
+        Script({Pick(fromLeft ? 0 : 1, 2)});
+        GameForm* g = OpenGame(5);
+        EXPECT_EQ(g->focusWidget(), g->CarInSlot(fromLeft ? 0 : 4)) << fromLeft;
+        UnloadAll();
+    }
+}

@@ -58,8 +58,10 @@ void ImageControl::paintEvent(QPaintEvent*)
 
 void ImageControl::keyPressEvent(QKeyEvent* e)
 {
-    // Return picks a car up as Space does; a button takes only Space.
-    if ((e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) && !(e->modifiers() & ~Qt::KeypadModifier)) {
+    // Return picks a car up as Space does (a button takes only Space); on a note-pad picture it
+    // does nothing, so a Return meant for something else crosses nothing out.
+    if (draggable_ && (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) &&
+        !(e->modifiers() & ~Qt::KeypadModifier)) {
         click();
         return;
     }

@@ -446,15 +446,14 @@ void GameForm::ShowBubble(const QString& text, const QWidget* column)
 {
     QWidget* canvas = centralWidget();
     bubble_->setText(text);
-    bubble_->setFixedWidth(qMax(160, canvas->width() / 3));
+    // In the lower part of the clue's card, below its text and under the column as far as the
+    // card reaches: it covers no car, no arrow on the ground and no picture still to be judged.
+    const QRect card = label1_->geometry();
+    bubble_->setFixedWidth(qBound(120, canvas->width() / 3, qMax(120, card.width() - 16)));
     bubble_->adjustSize();
-    // Under the note pad, centred on the column: it covers no car, no arrow on the ground and no
-    // picture still to be judged; never off the window.
-    const QWidget* corner = Grid(2, N() - 1);
-    const int top = corner->mapTo(canvas, QPoint(0, corner->height())).y() + 4;
     const int x = column->mapTo(canvas, QPoint(column->width() / 2, 0)).x() - bubble_->width() / 2;
-    bubble_->move(qBound(0, x, qMax(0, canvas->width() - bubble_->width())),
-                  qBound(0, top, qMax(0, canvas->height() - bubble_->height())));
+    bubble_->move(qBound(card.left() + 8, x, qMax(card.left() + 8, card.right() - 8 - bubble_->width())),
+                  qMax(card.top(), card.bottom() - 8 - bubble_->height()));
     bubble_->show();
     bubble_->raise();
     bubble_->setAccessibleName(text);
@@ -490,6 +489,7 @@ void GameForm::MenuAzzera_Click()
 
 void GameForm::mnuEsci_Click()
 {
+    bubble_->hide();
     if (MsgBox(MLSGetString(QString::fromLatin1(table_.leavingKey)), MsgButtons::YesNo, MsgIcon::Question,
                QStringLiteral("Parcolo")) != MsgResult::Yes)
         return;

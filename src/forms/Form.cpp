@@ -118,13 +118,6 @@ public:
 
 protected:
     void paintEvent(QPaintEvent*) override { paint_(this); }
-    bool event(QEvent* e) override
-    {
-        if (e->type() == QEvent::LayoutRequest)
-            for (QObject* c : children())
-                if (c->isWidgetType()) FitCaptionFont(static_cast<QWidget*>(c));
-        return QWidget::event(e);
-    }
 
 private:
     std::function<void(QWidget*)> paint_;

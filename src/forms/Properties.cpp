@@ -1,6 +1,7 @@
 #include "forms/Properties.h"
 
 #include "forms/Form.h"
+#include "resize/clsResize.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -102,7 +103,10 @@ bool SetText(QObject* control, TextProperty property, const QString& value)
     if (!control) return false;
     switch (property) {
     case TextProperty::Caption:
-        return SetCaptionOf(control, value);
+        if (!SetCaptionOf(control, value)) return false;
+        // A new caption may not fit the control as it is scaled now.
+        if (control->isWidgetType()) FitCaptionFont(static_cast<QWidget*>(control));
+        return true;
     case TextProperty::ToolTipText:
         if (!ToolTipHolder(control)) return false;
         static_cast<QWidget*>(control)->setToolTip(value);

@@ -3,7 +3,6 @@
 #include "language/IniFile.h"
 
 #include <QCoreApplication>
-#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -14,7 +13,10 @@
 #include <QStandardPaths>
 #include <QTranslator>
 
+#include <chrono>
+#include <filesystem>
 #include <memory>
+#include <system_error>
 
 
 QString MLSCurrentLanguage;
@@ -23,32 +25,41 @@ namespace {
 
 QString g_programFolder;
 
-// What tells a file changed on disk: its size, its modification and metadata-change times
-// (QFileInfo, to the millisecond on every platform) and, where the platform has one, its file id.
-// Two writes within one tick of the clock look alike, so a file read while its times were that
-// recent is "racy": its bytes are kept and compared at the next lookup, until it has aged.
+// What tells a file changed on disk: its size and its modification time, read through the
+// standard library (nanoseconds where the file system keeps them, on every platform) without
+// opening the file. Two writes within one tick of a coarse clock look alike, so a file read while
+// its time was that recent is "racy": its bytes are kept and compared at the next lookup, until
+// it has aged.
 struct FileStamp {
-    qint64 size = -1;
-    QDateTime modified;
-    QDateTime changed;
-    bool operator==(const FileStamp& o) const
-    {
-        return size == o.size && modified == o.modified && changed == o.changed;
-    }
+    std::uintmax_t size = 0;
+    std::filesystem::file_time_type modified;
+    bool operator==(const FileStamp& o) const { return size == o.size && modified == o.modified; }
 };
 
-// Nothing when the file is missing or not a regular file.
-std::optional<FileStamp> StampOf(const QString& file)
+std::filesystem::path PathOf(const QString& file)
 {
-    const QFileInfo info(file);
-    if (!info.isFile()) return std::nullopt;
-    return FileStamp{info.size(), info.fileTime(QFileDevice::FileModificationTime),
-                     info.fileTime(QFileDevice::FileMetadataChangeTime)};
+#ifdef Q_OS_WIN
+    return std::filesystem::path(file.toStdWString());
+#else
+    return std::filesystem::path(QFile::encodeName(file).toStdString());
+#endif
 }
 
-// A file whose times lie within this margin of the moment it was read may change again
+// Nothing when the file is missing or not a regular file.
+std::optional<FileStamp> StampOf(const std::filesystem::path& path)
+{
+    // file_size refuses a folder and a missing file alike: two calls to the file system, no more.
+    std::error_code error;
+    const std::uintmax_t size = std::filesystem::file_size(path, error);
+    if (error) return std::nullopt;
+    const auto modified = std::filesystem::last_write_time(path, error);
+    if (error) return std::nullopt;
+    return FileStamp{size, modified};
+}
+
+// A file whose time lies within this margin of the moment it was read may change again
 // without its stamp changing (coarse clocks of some file systems count in seconds).
-constexpr qint64 kRacyMs = 2000;
+constexpr std::chrono::seconds kRacy{2};
 
 struct CachedFile {
     FileStamp stamp;
@@ -66,7 +77,8 @@ QHash<QString, CachedFile>& Cache()
 
 const ini::Document* DocumentOf(const QString& file)
 {
-    const auto stamp = StampOf(file);
+    const std::filesystem::path path = PathOf(file);
+    const auto stamp = StampOf(path);
     auto& cache = Cache();
     if (!stamp) {
         cache.remove(file);
@@ -74,7 +86,7 @@ const ini::Document* DocumentOf(const QString& file)
     }
     auto it = cache.find(file);
     if (it != cache.end() && it->stamp == *stamp && it->racyBytes.isNull()) return &it->document;
-    const QDateTime readAt = QDateTime::currentDateTimeUtc();
+    const auto readAt = std::filesystem::file_time_type::clock::now();
     QFile f(file);
     if (!f.open(QIODevice::ReadOnly)) return nullptr;
     const QByteArray bytes = f.readAll();
@@ -82,7 +94,7 @@ const ini::Document* DocumentOf(const QString& file)
     const bool known = it != cache.end();
     if (cache.size() >= 8 && !known) cache.clear();
     CachedFile& entry = cache[file];
-    const bool racy = stamp->modified.msecsTo(readAt) < kRacyMs || stamp->changed.msecsTo(readAt) < kRacyMs;
+    const bool racy = readAt - stamp->modified < kRacy;
     if (!known || !(entry.stamp == *stamp) || entry.racyBytes != bytes) entry.document = ini::Document(bytes);
     entry.stamp = *stamp;
     entry.racyBytes = racy ? bytes : QByteArray();
@@ -136,7 +148,7 @@ qint32 MLSWriteIni(const QString& file, const QString& section, const QString& k
     QFile existing(file);
     const bool existed = existing.exists();
     if (existed) {
-        if (!StampOf(file) || !existing.open(QIODevice::ReadOnly)) return 0;
+        if (!StampOf(PathOf(file)) || !existing.open(QIODevice::ReadOnly)) return 0;
         old = existing.readAll();
         if (existing.error() != QFileDevice::NoError) return 0;
         existing.close();

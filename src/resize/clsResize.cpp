@@ -15,6 +15,11 @@ namespace {
 qint32 Whole(double v) { return qint32(std::nearbyint(v)); }
 
 constexpr char kDesignFont[] = "parcoloDesignFont";
+// The caption and the smallest size at which it was seen to fit in the design font. A caption
+// that fits at a size fits at any larger one, so most rescales need no measuring at all.
+constexpr char kFitsFrom[] = "parcoloFitsFrom";
+// The last caption and size that needed a smaller font, and that font's size.
+constexpr char kShrunk[] = "parcoloShrunk";
 
 // Whether the caption fits the control in that font.
 bool Fits(const QWidget* control, const QString& text, const QFont& font)
@@ -50,8 +55,24 @@ void FitCaptionFont(QWidget* control)
         control->setProperty(kDesignFont, recorded);
     }
     const QFont design = recorded.value<QFont>();
+    if (text.isEmpty()) {
+        if (control->font() != design) control->setFont(design);
+        return;
+    }
+    const QVariantList known = control->property(kFitsFrom).toList();
+    const bool sameText = known.size() == 2 && known[0].toString() == text;
+    const QSize fitsFrom = sameText ? known[1].toSize() : QSize();
+    if (sameText && control->width() >= fitsFrom.width() && control->height() >= fitsFrom.height()) {
+        if (control->font() != design) control->setFont(design);
+        return;
+    }
     QFont font = design;
-    if (!text.isEmpty() && !Fits(control, text, design)) {
+    const QVariantList shrunk = control->property(kShrunk).toList();
+    if (shrunk.size() == 3 && shrunk[0].toString() == text && shrunk[1].toSize() == control->size()) {
+        font.setPointSizeF(shrunk[2].toDouble());
+    } else if (Fits(control, text, design)) {
+        control->setProperty(kFitsFrom, QVariantList{text, control->size()});
+    } else {
         // The largest size in steps of a quarter point that fits, down to 4 points.
         int low = 16, high = int(design.pointSizeF() * 4);
         while (low < high) {
@@ -61,6 +82,7 @@ void FitCaptionFont(QWidget* control)
             else high = mid - 1;
         }
         font.setPointSizeF(low / 4.0);
+        control->setProperty(kShrunk, QVariantList{text, control->size(), font.pointSizeF()});
     }
     if (control->font() != font) control->setFont(font);
 }

@@ -41,8 +41,18 @@ CLIENT3 = (8625, 6495)
 CONFERMA = ((5040, 5040, 1665, 870), CLIENT3, MENU_BAR)
 
 
+LOGS = []  # (process, log file) of every copy started
+
+
 def fail(message):
     print("FAIL:", message)
+    for process, log in LOGS:
+        print("program %d: %s" % (process.pid, "running" if process.poll() is None else "ended with %s" % process.poll()))
+        try:
+            with open(log, "rb") as f:
+                print(f.read()[-3000:].decode("utf-8", "replace"))
+        except OSError:
+            pass
     sys.exit(1)
 
 
@@ -190,8 +200,11 @@ def menu_item_right_of(image, window, first_end):
 class Player:
     def __init__(self, display, program, env):
         self.d = display
-        self.process = subprocess.Popen([program], env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        # What the program says goes to a log that a failure prints, with how the program ended.
+        self.log = os.path.join(env.get("XDG_RUNTIME_DIR", "/tmp"), "program-%d.log" % len(LOGS))
+        self.process = subprocess.Popen([program], env=env, stdout=subprocess.DEVNULL, stderr=open(self.log, "wb"))
         self.pid = str(self.process.pid)
+        LOGS.append((self.process, self.log))
 
     def show(self, title):
         return self.d.show(title, self.pid)

@@ -12,17 +12,10 @@ window to check by eye that no two cars merge.  Needs Python 3 with Pillow.
 import os
 import sys
 
-try:
-    from PIL import Image, ImageDraw, ImageFont
-except ImportError:  # pragma: no cover - depends on the machine
-    system_python = "/usr/bin/python3"
-    if (os.environ.get("PARCOLO_ASSETS_REEXEC") != "1" and os.path.exists(system_python)
-            and os.path.realpath(sys.executable) != os.path.realpath(system_python)):
-        os.environ["PARCOLO_ASSETS_REEXEC"] = "1"
-        os.execv(system_python, [system_python] + sys.argv)
-    sys.exit("colour_vision.py needs Pillow (Debian/Ubuntu: apt install python3-pil)")
-
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+# The generator finds Pillow (running again under the system's Python where only that one has it).
+import make_assets  # noqa: E402,F401
+from PIL import Image, ImageDraw, ImageFont  # noqa: E402
 from colour_check import VISIONS, linear, simulate  # noqa: E402
 
 

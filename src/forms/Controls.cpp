@@ -1,5 +1,6 @@
 #include "forms/Controls.h"
 
+#include "forms/AccessibleNames.h"
 #include "forms/Form.h"
 
 #include <QDrag>
@@ -160,4 +161,13 @@ QLabel* StatusBarControl::Panel(int number) const
 {
     if (number < 1 || number > PanelCount()) return nullptr;
     return panels_[size_t(number - 1)];
+}
+
+void StatusBarControl::SetPanelText(int number, const QString& text, Qt::TextFormat format)
+{
+    QLabel* panel = Panel(number);
+    if (!panel) return;
+    panel->setTextFormat(format);
+    panel->setText(text);
+    panel->setAccessibleName(SpokenText(text, format));
 }

@@ -62,6 +62,8 @@ public:
     StatusBarControl(QWidget* parent, const std::vector<int>& panelWidthsTwips);
     QLabel* Panel(int number) const;
     int PanelCount() const { return int(panels_.size()); }
+    // The panel's text, plain or rich (a picture beside words); screen readers get its words.
+    void SetPanelText(int number, const QString& text, Qt::TextFormat format = Qt::PlainText);
 
 private:
     std::vector<QLabel*> panels_;

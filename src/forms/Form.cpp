@@ -1,5 +1,6 @@
 #include "forms/Form.h"
 
+#include "forms/AccessibleNames.h"
 #include "forms/Properties.h"
 #include "resize/clsResize.h"
 
@@ -144,6 +145,7 @@ Form::Form(const QString& name, int designWidthTwips, int designHeightTwips)
     setObjectName(name);
     setCentralWidget(canvas_);
     GuardInput();
+    InstallAccessibleNames();
 }
 
 Form::~Form()

@@ -1,5 +1,6 @@
 #include "forms/Properties.h"
 
+#include "forms/AccessibleNames.h"
 #include "forms/Form.h"
 #include "resize/clsResize.h"
 
@@ -41,6 +42,8 @@ bool SetCaptionOf(QObject* o, const QString& v)
     }
     if (auto* l = qobject_cast<QLabel*>(o)) {
         l->setText(v);
+        // Line ends that space a text out on the screen are not read aloud.
+        l->setAccessibleName(SpokenText(v, l->textFormat()));
         return true;
     }
     if (auto* b = qobject_cast<QAbstractButton*>(o)) {

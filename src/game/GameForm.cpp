@@ -12,6 +12,7 @@
 #include "resize/clsResize.h"
 #include "shell/Modulo1.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QButtonGroup>
 #include <QDir>
@@ -55,6 +56,17 @@ QLabel* NewMarker(const QString& caption)
 
 // Cars and markers stand where the turn puts them: the resizer scales all but their left.
 const QString kLeftFromTheTurn = QStringLiteral("@TWH");
+
+// How the places are counted, for screen readers, when the language file does not say it.
+const char* const kCountedFromTheLeft = "Posti contati da sinistra: il posto 1 è quello più a sinistra.";
+const char* const kCountedFromTheRight = "Posti contati da destra: il posto 1 è quello più a destra.";
+
+// A picture's tool tip: its colour's name, then the language's own text for it, as far as there are.
+QString ToolTip(const QString& colour, const QString& own)
+{
+    if (colour.isEmpty()) return own;
+    return own.isEmpty() ? colour : colour + QStringLiteral(" — ") + own;
+}
 
 }  // namespace
 
@@ -108,6 +120,13 @@ GameForm::GameForm(const GameTable& table)
     for (int k = 0; k < n; ++k)
         label3_.push_back(Place(NewMarker(QStringLiteral("Label3")), QStringLiteral("Label3"), k,
                                 L.carLeft[size_t(n - 1 - k)], L.label3Top, L.carWidth, kMarkerHeight));
+    // The markers are controls of the window (translated, scaled, moved every turn) that are
+    // never shown. Off the canvas, on a sheet of their own that is never shown either, no screen
+    // reader lists them among the window's contents; their places stay the canvas's.
+    auto* markers = new QWidget(this, Qt::Window);
+    markers->setObjectName(QStringLiteral("markers"));
+    for (QLabel* marker : label2_) marker->setParent(markers);
+    for (QLabel* marker : label3_) marker->setParent(markers);
     for (QLabel* marker : label2_) SetTag(marker, kLeftFromTheTurn);
     for (QLabel* marker : label3_) SetTag(marker, kLeftFromTheTurn);
 
@@ -122,12 +141,12 @@ GameForm::GameForm(const GameTable& table)
     avanti_->setEnabled(false);
 
     statusBar_ = Add(new StatusBarControl(this, {5292, 5292, 0}), QStringLiteral("StatusBar1"));
-    statusBar_->Panel(1)->setText(QStringLiteral("Esatti"));
-    statusBar_->Panel(2)->setText(QStringLiteral("Errati"));
-    statusBar_->Panel(3)->setTextFormat(Qt::RichText);
-    statusBar_->Panel(3)->setText(QStringLiteral("<img src=\":/avanti.png\" height=\"16\"> Avanti"));
+    statusBar_->SetPanelText(1, QStringLiteral("Esatti"));
+    statusBar_->SetPanelText(2, QStringLiteral("Errati"));
+    statusBar_->SetPanelText(3, QStringLiteral("<img src=\":/avanti.png\" height=\"16\"> Avanti"), Qt::RichText);
     setStatusBar(statusBar_);
 
+    // The ten blanks set "Azzera conteggio" apart from "Esci"; screen readers hear the words only.
     menuAzzera_ = Add(menuBar()->addAction(QStringLiteral("Azzera conteggio") + QString(10, u' ')),
                       QStringLiteral("MenuAzzera"));
     mnuEsci_ = Add(menuBar()->addAction(QStringLiteral("Esci")), QStringLiteral("mnuEsci"));
@@ -244,12 +263,19 @@ void GameForm::LeggiTestiImmagini()
 {
     carName_ = MLSGetString(QStringLiteral("0212"));
     gridName_ = MLSGetString(QStringLiteral("0213"));
+    const auto orBuiltIn = [](const QString& text, const char* builtIn) {
+        return text.isEmpty() ? QString::fromUtf8(builtIn) : text;
+    };
+    fromLeft_ = orBuiltIn(MLSGetString(QStringLiteral("0216")), kCountedFromTheLeft);
+    fromRight_ = orBuiltIn(MLSGetString(QStringLiteral("0217")), kCountedFromTheRight);
+    // The pictures' own tool tips as the file gives them: the translation has just put them on
+    // the pictures, where the colour names are then put in front of them.
     const QString file = MLSLanguageFile();
     ownToolTips_.clear();
     for (const QAbstractButton* picture : pictures_->buttons()) {
         const auto own = MLSReadIniEntry(file, objectName(),
                                          picture->objectName() + QStringLiteral("(%1).ToolTipText").arg(*GetIndex(picture)));
-        if (own && !own->isEmpty()) ownToolTips_.append(picture);
+        if (own && !own->isEmpty()) ownToolTips_.insert(picture, *own);
     }
 }
 
@@ -367,16 +393,31 @@ void GameForm::AcceleratoriBottoni()
 
 void GameForm::FollowTheRow()
 {
+    // The cars and the note pad in the turn's reading order: place 1 first, the note pad row by row.
+    std::vector<QWidget*> read;
+    for (int p = 0; p < N(); ++p) read.push_back(CarInSlot(turno_.SlotOfPosition(p)));
+    for (int j = 0; j < N(); ++j)
+        for (int p = 0; p < N(); ++p) read.push_back(Grid(turno_.SlotOfPosition(p) + 2, j));
+
+    // Tab walks them so, then the buttons.
     QWidget* previous = nullptr;
-    const auto chain = [&](QWidget* w) {
+    for (QWidget* w : read) {
         if (previous) setTabOrder(previous, w);
         previous = w;
-    };
-    for (int k = 0; k < N(); ++k) chain(CarInSlot(k));
-    for (int j = 0; j < N(); ++j)
-        for (int column = 2; column <= N() + 1; ++column) chain(Grid(column, j));
-    for (QWidget* button : {static_cast<QWidget*>(command1_), static_cast<QWidget*>(conferma_), static_cast<QWidget*>(avanti_)})
-        chain(button);
+    }
+    for (QWidget* button : {static_cast<QWidget*>(command1_), static_cast<QWidget*>(conferma_), static_cast<QWidget*>(avanti_)}) {
+        setTabOrder(previous, button);
+        previous = button;
+    }
+
+    // Screen readers list a window's contents in the order of its stack of widgets: the same
+    // order there. None of these pictures overlaps another, or anything else, on the screen.
+    const QObjectList before = centralWidget()->children();
+    for (size_t k = read.size() - 1; k-- > 0;) read[k]->stackUnder(read[k + 1]);
+    if (centralWidget()->children() != before) {
+        QAccessibleEvent reordered(centralWidget(), QAccessible::ObjectReorder);
+        QAccessible::updateAccessibility(&reordered);
+    }
 
     NameThePictures();
     for (QPushButton* button : {command1_, conferma_, avanti_}) button->setAccessibleName(QString(button->text()).remove(u'&'));
@@ -384,20 +425,25 @@ void GameForm::FollowTheRow()
 
 void GameForm::NameThePictures()
 {
+    // A place is numbered as the clue counts it: place 1 is the first in the turn's direction.
     // A language without the texts still names every picture: colour and place.
     const auto named = [](const QString& pattern, const QString& colour, int place) {
         return pattern.isEmpty() ? colour + QStringLiteral(", %1").arg(place) : QString(pattern).arg(colour).arg(place);
     };
-    const auto colour = [this](int car) { return NomeColore[size_t(turno_.ColoreAuto[size_t(car)])]; };
+    const auto colour = [this](int car) { return car < 0 ? QString() : NomeColore[size_t(turno_.ColoreAuto[size_t(car)])]; };
+    const QString& direction = turno_.DaSinistra ? fromLeft_ : fromRight_;
+    label1_->setAccessibleDescription(direction);
     for (int i = 0; i < N(); ++i) {
-        Image1(i)->setAccessibleName(named(carName_, colour(i), turno_.SlotOfCar(i) + 1));
-        if (!ownToolTips_.contains(Image1(i))) Image1(i)->setToolTip(colour(i));
+        Image1(i)->setAccessibleName(named(carName_, colour(i), turno_.PositionOfSlot(turno_.SlotOfCar(i)) + 1));
+        Image1(i)->setAccessibleDescription(direction);
+        Image1(i)->setToolTip(ToolTip(colour(i), ownToolTips_.value(Image1(i))));
     }
     for (int column = 2; column <= N() + 1; ++column)
         for (int j = 0; j < N(); ++j) {
             const int car = turno_.RigaAuto(j);
-            Grid(column, j)->setAccessibleName(car < 0 ? QString() : named(gridName_, colour(car), column - 1));
-            if (!ownToolTips_.contains(Grid(column, j))) Grid(column, j)->setToolTip(car < 0 ? QString() : colour(car));
+            const int place = turno_.PositionOfSlot(column - 2) + 1;
+            Grid(column, j)->setAccessibleName(car < 0 ? QString() : named(gridName_, colour(car), place));
+            Grid(column, j)->setToolTip(ToolTip(colour(car), ownToolTips_.value(Grid(column, j))));
         }
 }
 
@@ -499,7 +545,6 @@ void GameForm::mnuEsci_Click()
 
 void GameForm::ShowCounts()
 {
-    statusBar_->Panel(1)->setText(Parole[0] + QString::number(NumEsatti));
-    statusBar_->Panel(2)->setText(Parole[1] + QString::number(NumErrati));
-    for (int p = 1; p <= 2; ++p) statusBar_->Panel(p)->setAccessibleName(statusBar_->Panel(p)->text());
+    statusBar_->SetPanelText(1, Parole[0] + QString::number(NumEsatti));
+    statusBar_->SetPanelText(2, Parole[1] + QString::number(NumErrati));
 }

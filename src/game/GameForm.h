@@ -14,6 +14,7 @@
 #include "game/GameTable.h"
 #include "game/Turno.h"
 
+#include <QHash>
 #include <QString>
 
 #include <array>
@@ -103,8 +104,10 @@ private:
     std::pair<int, int> FilaScalata() const;
     // Places cars, markers and note pad from the turn; keyboard order and names follow.
     void Mostra();
+    // Tab and screen readers go through the cars and the note pad in the turn's reading order.
     void FollowTheRow();
-    // Screen-reader names and tool tips of the pictures: the colour's name, and the place.
+    // Screen-reader names of the pictures (the colour's name and the place counted in the turn's
+    // direction) and the direction itself; tool tips: the colour's name and the file's own text.
     void NameThePictures();
     // The texts the pictures' names are made of, read again with every language.
     void LeggiTestiImmagini();
@@ -132,7 +135,8 @@ private:
     QAction* mnuSuggerimento_ = nullptr;
     QLabel* bubble_ = nullptr;
     QString carName_, gridName_;              // "%1, posto %2", "%1, sotto il posto %2"
-    QList<const QWidget*> ownToolTips_;       // pictures the language file gives a tool tip
+    QString fromLeft_, fromRight_;            // how the places are counted, told to screen readers
+    QHash<const QWidget*, QString> ownToolTips_;  // the language file's tool tips of the pictures
     std::array<QShortcut*, 3> accelerators_{};  // Alt+P, Alt+C, Alt+A
     bool turnStarted_ = false;
     int picked_ = -1;  // the car picked up with the keyboard

@@ -41,6 +41,8 @@ public:
     int CarInSlot(int slot) const;
     // The slot where position p of the hidden order lies in this turn's direction.
     int SlotOfPosition(int position) const { return DaSinistra ? position : n_ - 1 - position; }
+    // The position of the hidden order that slot k stands for (the same mapping: it is its own inverse).
+    int PositionOfSlot(int slot) const { return SlotOfPosition(slot); }
 
     // The row as laid out in the window: the first slot and the distance between slots.
     void ImpostaFila(int xPrimoPosto, int distanzaPosti) { XPrimoPosto = xPrimoPosto, DistanzaPosti = distanzaPosti; }

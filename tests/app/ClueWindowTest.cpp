@@ -83,6 +83,7 @@ TEST_F(ClueWindowTest, TheSameClueInBothDirections)
     ScriptTurn(5, 7, 45);
     GameForm* g = OpenGame(5);
     const QString fromLeft = g->Label1()->text();
+    const QString toldFromLeft = g->Label1()->accessibleDescription();
     Script({Pick(1, 2), Pick(4, 5), Pick(3, 5), Pick(2, 5), Pick(1, 5), Pick(0, 5)});
     for (int k = 0; k < 5; ++k) Script({Pick(k, 10)});
     Script({Pick(7, 45)});
@@ -90,6 +91,10 @@ TEST_F(ClueWindowTest, TheSameClueInBothDirections)
     EXPECT_FALSE(g->Modello().DaSinistra);
     EXPECT_EQ(g->Label1()->text(), fromLeft);
     EXPECT_EQ(fromLeft, "P2 C5 T0083\r\nP2 C3 T0084\r\nP2 C2 P24 C1.\r\n");
+    // Screen readers are told the direction, also by a file without the texts for it.
+    EXPECT_FALSE(toldFromLeft.isEmpty());
+    EXPECT_FALSE(g->Label1()->accessibleDescription().isEmpty());
+    EXPECT_NE(g->Label1()->accessibleDescription(), toldFromLeft);
 }
 
 TEST_F(ClueWindowTest, ALanguageSwitchChangesTheTextsButNotTheWords)

@@ -4,6 +4,7 @@
 #include "forms/Properties.h"
 #include "game/GameForm.h"
 #include "shell/FormAvvio.h"
+#include "shell/FormInfo.h"
 #include "shell/FormMenu.h"
 #include "shell/Instances.h"
 #include "shell/Modulo1.h"
@@ -36,6 +37,26 @@ protected:
         return v;
     }
     static QString Name(QObject* o) { return QAccessible::queryAccessibleInterface(o)->text(QAccessible::Name); }
+    static QString Description(QObject* o)
+    {
+        return QAccessible::queryAccessibleInterface(o)->text(QAccessible::Description);
+    }
+    // Everything a screen reader finds in a window, depth first, in the order the window gives it.
+    static std::vector<QAccessibleInterface*> Exposed(QObject* window)
+    {
+        std::vector<QAccessibleInterface*> out{QAccessible::queryAccessibleInterface(window)};
+        for (size_t k = 0; k < out.size(); ++k) {
+            std::vector<QAccessibleInterface*> children;
+            for (int c = 0; c < out[k]->childCount(); ++c)
+                if (QAccessibleInterface* child = out[k]->child(c)) children.push_back(child);
+            out.insert(out.begin() + std::ptrdiff_t(k) + 1, children.begin(), children.end());
+        }
+        return out;
+    }
+    static QString Colour(const GameForm* g, int car)
+    {
+        return g->NomeColore[size_t(g->Modello().ColoreAuto[size_t(car)])];
+    }
 };
 
 }  // namespace
@@ -161,6 +182,58 @@ TEST_F(KeyboardTest, CarsPicturesButtonsAndTextsHaveNames)
     g->Command1_Click();
     EXPECT_EQ(Name(g->Grid(4, 2)), "rossa, sotto il posto 3");
     EXPECT_EQ(Name(g->Grid(2, 0)), "blu, sotto il posto 1");
+}
+
+TEST_F(KeyboardTest, ScreenReadersMeetTheRowInTheTurnsReadingOrder)
+{
+    for (const bool fromLeft : {true, false}) {
+        Script({Pick(fromLeft ? 0 : 1, 2)});
+        GameForm* g = OpenGame(4);
+        g->Image1_DragDrop(0, g->Image1(3));  // the order follows the swaps
+        g->Command1_Click();
+        const Turno& t = g->Modello();
+        QStringList cars, pad, carsRead, padRead;
+        for (QAccessibleInterface* i : Exposed(g)) {
+            const QString control = i->object() ? i->object()->objectName() : QString();
+            EXPECT_TRUE(control != "Label2" && control != "Label3") << "a slot marker is never shown";
+            if (control == "Image1") cars << i->text(QAccessible::Name);
+            else if (control.startsWith("Image")) pad << i->text(QAccessible::Name);
+        }
+        // Place 1 is the first place in the turn's direction; the note pad row by row the same way.
+        for (int p = 0; p < 4; ++p) carsRead << Colour(g, t.CarInSlot(t.SlotOfPosition(p))) + ", posto " + QString::number(p + 1);
+        for (int j = 0; j < 4; ++j)
+            for (int p = 0; p < 4; ++p) padRead << Colour(g, t.RigaAuto(j)) + ", sotto il posto " + QString::number(p + 1);
+        EXPECT_EQ(cars.join(" | ").toStdString(), carsRead.join(" | ").toStdString()) << fromLeft;
+        EXPECT_EQ(pad.join(" | ").toStdString(), padRead.join(" | ").toStdString()) << fromLeft;
+        // The direction is told with the clue and with every car.
+        const QString direction = Description(g->Label1());
+        EXPECT_TRUE(direction.contains(fromLeft ? "sinistra" : "destra")) << direction.toStdString();
+        EXPECT_FALSE(direction.contains(fromLeft ? "destra" : "sinistra")) << direction.toStdString();
+        for (int i = 0; i < 4; ++i) EXPECT_EQ(Description(g->Image1(i)), direction) << i;
+        // Tab runs the same way: through the places in reading order.
+        for (int p = 0; p + 1 < 4; ++p)
+            EXPECT_EQ(g->CarInSlot(t.SlotOfPosition(p))->nextInFocusChain(), g->CarInSlot(t.SlotOfPosition(p + 1))) << p;
+        UnloadAll();
+    }
+}
+
+TEST_F(KeyboardTest, NoNameEndsInBlanksOrHoldsAStandInForAPicture)
+{
+    const auto check = [](Form* form) {
+        for (QAccessibleInterface* i : Exposed(form)) {
+            const QString name = i->text(QAccessible::Name);
+            const QString control = i->object() ? i->object()->objectName() : QString();
+            EXPECT_EQ(name.toStdString(), name.trimmed().toStdString()) << form->objectName().toStdString() << " " << control.toStdString();
+            EXPECT_FALSE(name.contains(QChar::ObjectReplacementCharacter)) << control.toStdString();
+        }
+    };
+    FormAvvio.Show();
+    check(FormAvvio.Instance());
+    FormMenu.Show();
+    FormMenu.As<FormMenuWindow>()->mnuabout_Click();
+    check(FormInfo.Load());
+    for (const int n : {3, 4, 5}) check(OpenGame(n));
+    check(FormMenu.Load());
 }
 
 TEST_F(KeyboardTest, TheStartScreenAndTheMenuWorkWithTabAndReturn)

@@ -92,6 +92,44 @@ TEST_F(TranslationTest, ArrayElementsAreLookedUpWithTheirIndexOnly)
     EXPECT_EQ(g->Command1()->text(), "Note");
 }
 
+TEST_F(TranslationTest, EveryShippedLanguageNamesTheColourInEveryPicturesTip)
+{
+    const QStringList languages{"Italiano", "English", "Deutsch", "Français", "Español"};
+    for (const QString& language : languages.mid(1)) folder_->CopyShipped(language + ".lng");
+    GameForm* g = OpenGame(5);
+    g->Command1_Click();
+    const auto expectColourThenOwnText = [g](const QString& language) {
+        const auto colour = [g](int car) { return g->NomeColore[size_t(g->Modello().ColoreAuto[size_t(car)])]; };
+        const auto own = [g](const QWidget* picture) {
+            return MLSReadIniEntry(MLSLanguageFile(), "FormAuto5",
+                                   picture->objectName() + QStringLiteral("(%1).ToolTipText").arg(*GetIndex(picture)))
+                .value_or(QString());
+        };
+        const auto expectTip = [&](const QWidget* picture, int car) {
+            ASSERT_FALSE(colour(car).isEmpty());
+            ASSERT_FALSE(own(picture).isEmpty()) << "the shipped file gives every picture its own tip";
+            EXPECT_EQ(picture->toolTip().toStdString(), (colour(car) + " — " + own(picture)).toStdString());
+        };
+        for (int i = 0; i < 5; ++i) expectTip(g->Image1(i), i);
+        for (int column = 2; column <= 6; ++column)
+            for (int j = 0; j < 5; ++j) expectTip(g->Grid(column, j), g->Modello().RigaAuto(j));
+    };
+    expectColourThenOwnText("Italiano");
+    for (const QString& language : languages.mid(1)) {
+        FormMenuWindow* m = Menu();
+        for (int k = 0; k < m->mnuLanguageCount(); ++k)
+            if (m->mnuLanguage(k)->data() == language) m->mnuLanguage(k)->trigger();
+        ASSERT_EQ(MLSCurrentLanguage, language);
+        expectColourThenOwnText(language);
+    }
+    // A swap, a new turn and a new note pad keep the colours right.
+    g->Image1_DragDrop(0, g->Image1(4));
+    expectColourThenOwnText("Español");
+    g->NuovoTurno();
+    g->Command1_Click();
+    expectColourThenOwnText("Español");
+}
+
 TEST_F(TranslationTest, EmptyOrMissingKeysKeepControlCaptions)
 {
     WriteItaliano("[FormMenu]\r\nCommand4.Caption=\"\"\r\nCommand1.Caption=\r\nCheck1.ToolTipText=\"\"\r\n");

@@ -412,9 +412,11 @@ void GameForm::FollowTheRow()
 
     // Screen readers list a window's contents in the order of its stack of widgets: the same
     // order there. None of these pictures overlaps another, or anything else, on the screen.
-    const QObjectList before = centralWidget()->children();
-    for (size_t k = read.size() - 1; k-- > 0;) read[k]->stackUnder(read[k + 1]);
-    if (centralWidget()->children() != before) {
+    const QObjectList& stack = centralWidget()->children();
+    const bool stacked = std::is_sorted(read.begin(), read.end(),
+                                        [&](QWidget* a, QWidget* b) { return stack.indexOf(a) < stack.indexOf(b); });
+    if (!stacked) {
+        for (size_t k = read.size() - 1; k-- > 0;) read[k]->stackUnder(read[k + 1]);
         QAccessibleEvent reordered(centralWidget(), QAccessible::ObjectReorder);
         QAccessible::updateAccessibility(&reordered);
     }

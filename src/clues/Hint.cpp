@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <bitset>
 #include <numeric>
+#include <utility>
 
 namespace clues {
 namespace {
@@ -52,17 +53,23 @@ Hint NextHint(int cars, std::size_t pattern, const Pairs& shown) {
     const auto lines = LinesOf(cars, pattern);
     const unsigned all = (1u << lines.size()) - 1;
     for (std::size_t count = 1; count <= lines.size(); ++count) {
-        for (unsigned mask = 1; mask <= all; ++mask) {
-            if (std::bitset<8>(mask).count() != count) continue;
-            const Pairs open = ExcludedBy(lines, mask, cars) & shown;
-            for (int position = 0; position < cars; ++position)
-                for (int car = 0; car < cars; ++car) {
-                    if (!open.test(PairBit(car, position))) continue;
-                    Hint hint{car, position, {}};
-                    for (std::size_t i = 0; i < lines.size(); ++i)
-                        if (mask & (1u << i)) hint.lines.push_back(i);
-                    return hint;
-                }
+        // Deductions from `count` lines whose last line is `last`: the lowest position, then the
+        // lowest car, wins; a later last line is looked at only when an earlier one gives nothing.
+        for (std::size_t last = count - 1; last < lines.size(); ++last) {
+            Hint best;
+            for (unsigned mask = 1u << last; mask < (2u << last); ++mask) {
+                if (std::bitset<8>(mask).count() != count) continue;
+                const Pairs open = ExcludedBy(lines, mask, cars) & shown;
+                for (int position = 0; position < cars; ++position)
+                    for (int car = 0; car < cars; ++car) {
+                        if (!open.test(PairBit(car, position))) continue;
+                        if (best.found() && std::pair(best.position, best.car) <= std::pair(position, car)) continue;
+                        best = Hint{car, position, {}};
+                        for (std::size_t i = 0; i < lines.size(); ++i)
+                            if (mask & (1u << i)) best.lines.push_back(i);
+                    }
+            }
+            if (best.found()) return best;
         }
     }
     return {};

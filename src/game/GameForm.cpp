@@ -314,8 +314,7 @@ void GameForm::CaricaImmagini()
 
 void GameForm::GeneraFrase()
 {
-    SetCaption(label1_, ClueText(N(), turno_.Schema,
-                                 [this](int car) { return NomeColore[size_t(turno_.ColoreAuto[size_t(car)])]; }));
+    SetCaption(label1_, ClueText(N(), turno_.Schema, turno_.ColoreAuto, NomeColore));
     label1_->setAccessibleName(label1_->text().replace(QLatin1String("\r\n"), QLatin1String(" ")).trimmed());
 }
 
@@ -481,8 +480,7 @@ void GameForm::mnuSuggerimento_Click()
     Image_Click(column, row);
     QStringList sentences;
     for (const size_t line : hint.lines)
-        sentences << ClueLineText(N(), turno_.Schema, int(line),
-                                  [this](int car) { return NomeColore[size_t(turno_.ColoreAuto[size_t(car)])]; });
+        sentences << ClueLineText(N(), turno_.Schema, int(line), turno_.ColoreAuto, NomeColore);
     const QString quote = sentences.join(u' ');
     const QString frame = MLSGetString(QStringLiteral("0214"));
     ShowBubble(frame.contains(QLatin1String("%1")) ? QString(frame).arg(quote) : quote, Grid(column, row));
@@ -549,4 +547,8 @@ void GameForm::ShowCounts()
 {
     statusBar_->SetPanelText(1, Parole[0] + QString::number(NumEsatti));
     statusBar_->SetPanelText(2, Parole[1] + QString::number(NumErrati));
+    // Panel 3 says nothing the program changes, but says it in the player's language.
+    statusBar_->SetPanelText(3, QStringLiteral("<img src=\":/avanti.png\" height=\"16\"> ") +
+                                    MLSGetStringOr(QStringLiteral("0230"), QStringLiteral("Avanti")).toHtmlEscaped(),
+                             Qt::RichText);
 }

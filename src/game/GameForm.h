@@ -97,7 +97,8 @@ signals:
     void Uscita();
 
 private:
-    // Panel 1: the word of key "0002" and the right answers; panel 2: key "0003" and the wrong ones.
+    // Panel 1: the word of key "0002" and the right answers; panel 2: key "0003" and the wrong
+    // ones; panel 3: its arrow and the word of key "0230".
     void ShowCounts();
     QString ColourKey(int colour) const;
     // The row of slots as the window is laid out now: the first slot and the distance.

@@ -235,6 +235,12 @@ std::optional<QString> Document::Value(const QString& section, const QString& ke
     return *k;
 }
 
+QStringList Document::Keys(const QString& section) const
+{
+    const auto s = sections_.constFind(Trimmed(section).toString().toCaseFolded());
+    return s == sections_.cend() ? QStringList() : QStringList(s->keyBegin(), s->keyEnd());
+}
+
 namespace {
 
 // The value as the reader gives it back: blanks at an end, or one pair of enclosing quotes of its

@@ -23,6 +23,7 @@
 #include <QByteArray>
 #include <QHash>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -41,6 +42,8 @@ public:
 
     // The value, or nothing when the section or the key is absent.
     std::optional<QString> Value(const QString& section, const QString& key) const;
+    // The keys of a section, in letter case folded and in no particular order.
+    QStringList Keys(const QString& section) const;
 
 private:
     // folded section name -> folded key -> value

@@ -142,6 +142,12 @@ std::optional<QString> MLSReadIniEntry(const QString& file, const QString& secti
     return doc->Value(section, key);
 }
 
+QStringList MLSReadIniKeys(const QString& file, const QString& section)
+{
+    const ini::Document* doc = DocumentOf(file);
+    return doc ? doc->Keys(section) : QStringList();
+}
+
 qint32 MLSWriteIni(const QString& file, const QString& section, const QString& key, const QString& value)
 {
     QByteArray old;
@@ -231,6 +237,12 @@ void MLSLoadQtTranslations()
         return;
     QCoreApplication::installTranslator(translator.get());
     loaded = std::move(translator);
+}
+
+QString MLSGetStringOr(const QString& key, const QString& builtIn)
+{
+    const QString text = MLSGetString(key);
+    return text.isEmpty() ? builtIn : text;
 }
 
 QString MLSGetString(const QString& key)

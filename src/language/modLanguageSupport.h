@@ -9,6 +9,7 @@
 // text is empty. Nothing here ever reports a failure to the user.
 
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -53,6 +54,9 @@ std::optional<QString> MLSReadIni(const QString& file, const QString& section, c
 // The same, but nothing also when the key is absent: tells a missing key from an empty one.
 std::optional<QString> MLSReadIniEntry(const QString& file, const QString& section, const QString& key);
 
+// The keys of a section of an INI file (letter case folded); empty when there are none.
+QStringList MLSReadIniKeys(const QString& file, const QString& section);
+
 // Stores key = value in section of the file, creating file or section as needed; the file is
 // replaced as a whole, so a failed write leaves the old file intact, except in a folder that takes
 // no new file, where a writable file is rewritten in place. Non-zero on success, zero when
@@ -62,3 +66,7 @@ qint32 MLSWriteIni(const QString& file, const QString& section, const QString& k
 
 // The text of key in section "Strings" of the current language file; empty when there is none.
 QString MLSGetString(const QString& key);
+
+// The same, for the texts the program carries in Italian: `builtIn` where the language file has
+// no text for the key (an older file, or none at all).
+QString MLSGetStringOr(const QString& key, const QString& builtIn);

@@ -40,16 +40,17 @@ FormInfoWindow::FormInfoWindow() : Form(QStringLiteral("FormInfo"), 8535, 6420)
 
 QString FormInfoWindow::Credit()
 {
-    return QStringLiteral("Software di") + kCrLf +
-           QStringLiteral("volontari del progetto Parcolo - https://parcolo.example.org - autori@parcolo.example.org") +
+    return MLSGetStringOr(QStringLiteral("0231"), QStringLiteral("Software di")) + kCrLf +
+           MLSGetStringOr(QStringLiteral("0232"), QStringLiteral("volontari del progetto Parcolo - https://parcolo.example.org - "
+                                                                 "autori@parcolo.example.org")) +
            kCrLf + kCrLf;
 }
 
 QString FormInfoWindow::TermsOfUse()
 {
-    return QString::fromUtf8("Parcolo è libero: puoi usarlo e darlo a chi vuoi.") + kCrLf +
-           QString::fromUtf8("È gratuito: nessuno può chiederti di pagarlo.") + kCrLf +
-           QString::fromUtf8("Viene dato così com'è, senza alcuna garanzia.");
+    return MLSGetStringOr(QStringLiteral("0233"), QString::fromUtf8("Parcolo è libero: puoi usarlo e darlo a chi vuoi.")) + kCrLf +
+           MLSGetStringOr(QStringLiteral("0234"), QString::fromUtf8("È gratuito: nessuno può chiederti di pagarlo.")) + kCrLf +
+           MLSGetStringOr(QStringLiteral("0235"), QString::fromUtf8("Viene dato così com'è, senza alcuna garanzia."));
 }
 
 void FormInfoWindow::Form_Load()

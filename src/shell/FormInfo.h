@@ -23,7 +23,8 @@ public:
     QLabel* Label4() const { return label4_; }
     QPushButton* Command1() const { return command1_; }
 
-    // The texts built into the program.
+    // The credit and the terms of use in the current language; the program's own Italian where
+    // the language file lacks them.
     static QString Credit();
     static QString TermsOfUse();
 

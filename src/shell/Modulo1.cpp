@@ -102,7 +102,8 @@ bool Main()
 {
     MLSLoadQtTranslations();
     if (AnotherCopyRuns()) {
-        MsgBox(MLSGetString(QStringLiteral("0001")), MsgButtons::Ok, MsgIcon::Critical, QStringLiteral("Error"));
+        MsgBox(MLSGetString(QStringLiteral("0001")), MsgButtons::Ok, MsgIcon::Critical,
+               MLSGetStringOr(QStringLiteral("0236"), QStringLiteral("Error")));
         return false;
     }
     RemoveStaleSaveFiles();

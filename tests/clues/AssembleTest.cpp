@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -173,8 +175,40 @@ TEST(ClueAssembly, OneLineIsTheCaptionsLine) {
             if (pattern.layout == Layout::Append) lines.removeLast();
             ASSERT_EQ(std::size_t(lines.size()), pattern.lines.size());
             for (std::size_t l = 0; l < pattern.lines.size(); ++l)
-                EXPECT_EQ(clues::AssembleLine(pattern.lines[l], fake.Sources()), lines[qsizetype(l)]);
+                EXPECT_EQ(clues::LineText(pattern, l, fake.Sources()), lines[qsizetype(l)]);
         }
+}
+
+// A template is the whole line: the program puts in the colour names (or the forms asked for),
+// capitalises the first letter and adds nothing else; a line break of the layout stays. A template
+// that does not parse or names other cars than its line does not serve: that line is assembled.
+TEST(ClueTemplates, ReplaceTheirLineAndAddNothing) {
+    const clues::Pattern& pattern = PatternsFor(3).at(6);  // "car 0 before 1 and 2", "car 1 second"
+    std::map<int, QString> templates;
+    clues::Sources sources{
+        [](int car) { return QStringLiteral("c%1").arg(car); },
+        [](int entry) { return QStringLiteral("<P%1>").arg(entry); },
+        [](const QString& key) { return QStringLiteral("<T%1>").arg(key); },
+        [&templates](int line) -> std::optional<QString> {
+            const auto t = templates.find(line);
+            return t == templates.end() ? std::nullopt : std::optional(t->second);
+        },
+        [](int car, const QString& form) { return form == QLatin1String("dat") ? QStringLiteral("dem c%1").arg(car) : QString(); },
+    };
+    const auto caption = [&] { return Assemble(pattern, sources).toStdString(); };
+    const std::string assembled1 = "<P2> c0 <P9> c1 <P12> c2.", assembled2 = "<P2> c1 <T0155>";
+
+    templates[0] = QStringLiteral("\u00abvor {1:dat}  und {2:gen} \u2014 {0} {{1}}\u00bb");
+    EXPECT_EQ(caption(), "\u00abVor dem c1  und c2 \u2014 c0 {1}\u00bb\r\n" + assembled2);
+    templates[1] = QStringLiteral("{1} ist zweites.");
+    EXPECT_EQ(caption(), "\u00abVor dem c1  und c2 \u2014 c0 {1}\u00bb\r\nC1 ist zweites.");
+
+    for (const char* bad : {"{1} und {2}", "{0} {1} {2} {3}", "{0} {1} {2", "{0} {1} {2} }", "{0} {1:} {2}",
+                            "{0} {12} {2}", "{0} {1:2x} {2}"}) {
+        templates[0] = QString::fromUtf8(bad);
+        EXPECT_FALSE(clues::TemplateProblem(templates[0], pattern.lines[0]).isEmpty()) << bad;
+        EXPECT_EQ(caption(), assembled1 + "\r\nC1 ist zweites.") << bad;
+    }
 }
 
 TEST(ClueAssembly, KeyNameHasFourDigits) {

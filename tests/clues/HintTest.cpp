@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
+#include <bitset>
 #include <numeric>
 #include <string>
 #include <vector>
@@ -119,6 +121,29 @@ TEST(ClueHint, RepeatedHintsLeaveTheHiddenOrder) {
                 EXPECT_EQ(shown, left) << where;
             }
     EXPECT_GT(byMoreLines, 0);
+}
+
+// Each hint is the first of every open deduction in the promised order: fewer lines first, then
+// the earlier last line, then the lower position, then the lower car.
+TEST(ClueHint, ComeInThePromisedOrder) {
+    for (int cars = 3; cars <= 5; ++cars)
+        for (std::size_t p = 0; p < clues::PatternsFor(cars).size(); ++p) {
+            const std::size_t count = clues::PatternsFor(cars)[p].lines.size();
+            std::vector<Pairs> byMask(std::size_t(1) << count);
+            for (unsigned mask = 1; mask < byMask.size(); ++mask) byMask[mask] = clues::Excluded(cars, p, mask);
+            Pairs shown = Full(cars);
+            for (clues::Hint hint = clues::NextHint(cars, p, shown); hint.found(); hint = clues::NextHint(cars, p, shown)) {
+                std::array<int, 4> first{99, 99, 99, 99};
+                for (unsigned mask = 1; mask < byMask.size(); ++mask)
+                    for (int position = 0; position < cars; ++position)
+                        for (int car = 0; car < cars; ++car)
+                            if ((byMask[mask] & shown).test(PairBit(car, position)))
+                                first = std::min(first, {int(std::bitset<8>(mask).count()), 31 - __builtin_clz(mask), position, car});
+                const std::array<int, 4> got{int(hint.lines.size()), int(hint.lines.back()), hint.position, hint.car};
+                ASSERT_EQ(got, first) << cars << " cars, pattern " << p;
+                shown.reset(PairBit(hint.car, hint.position));
+            }
+        }
 }
 
 }  // namespace

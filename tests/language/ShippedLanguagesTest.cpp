@@ -1,7 +1,8 @@
-// Every language file that ships is complete: it has every text and every window key that the
-// Italian file has, none of them empty, and it is Windows-1252 text with CR LF line ends that
-// decodes to plain characters: no replacement character and no C1 control (what a byte that
-// Windows-1252 leaves undefined turns into), and not UTF-8 saved without its byte-order mark.
+// Every language file that ships is complete: it has every text, template and window key that
+// the Italian file has, none of them empty (the forms of the colour names are each language's
+// own), and it is Windows-1252 text with CR LF line ends that decodes to plain characters: no
+// replacement character and no C1 control (what a byte that Windows-1252 leaves undefined turns
+// into), and not UTF-8 saved without its byte-order mark.
 
 #include "language/IniFile.h"
 
@@ -65,8 +66,43 @@ TEST(ShippedLanguages, HaveEveryKeyOfTheItalianFileFilledIn)
         EXPECT_EQ(bytes.count("\r\n"), bytes.count('\n')) << "CR LF line ends";
         const ini::Document document(bytes);
         for (const auto& [section, key] : italian) {
+            if (section == QLatin1String("ColourForms")) continue;  // each language has forms of its own
             const std::optional<QString> value = document.Value(section, key);
             EXPECT_TRUE(value && !value->trimmed().isEmpty()) << "[" << section.toStdString() << "] " << key.toStdString();
+        }
+    }
+}
+
+// The buttons and menus of a window each show one underlined letter ("&" in the caption), and no
+// two of them in a window share it: Alt and that letter reach each one in every language.
+TEST(ShippedLanguages, GiveEveryButtonAndMenuItsOwnAccessKey)
+{
+    const std::pair<const char*, std::vector<const char*>> windows[] = {
+        {"FormAuto3", {"Command1", "BottoneConferma", "BottoneAvanti", "MenuAzzera", "mnuEsci", "mnuSuggerimento"}},
+        {"FormAuto4", {"Command1", "BottoneConferma", "BottoneAvanti", "MenuAzzera", "mnuEsci", "mnuSuggerimento"}},
+        {"FormAuto5", {"Command1", "BottoneConferma", "BottoneAvanti", "MenuAzzera", "mnuEsci", "mnuSuggerimento"}},
+        {"FormMenu", {"Command4", "Command2", "Command3", "Check1", "Command1", "Mnuinfo", "mnuLanguages"}},
+        {"FormAvvio", {"Command1"}},
+        {"FormInfo", {"Command1"}},
+    };
+    const QStringList files = QDir(QStringLiteral(PARCOLO_DATA_DIR)).entryList({QStringLiteral("*.lng")}, QDir::Files);
+    for (const QString& name : files) {
+        const ini::Document document(ReadShipped(name));
+        for (const auto& [window, controls] : windows) {
+            QString taken;
+            for (const char* control : controls) {
+                const QString where = name + u' ' + QLatin1String(window) + u'.' + QLatin1String(control);
+                const QString caption = document.Value(QLatin1String(window), QLatin1String(control) + QStringLiteral(".Caption")).value_or(QString());
+                const qsizetype amp = caption.indexOf(u'&');
+                if (amp < 0 || amp + 1 >= caption.size() || !caption[amp + 1].isLetterOrNumber()) {
+                    ADD_FAILURE() << where.toStdString() << ": no \"&\" before a letter";
+                    continue;
+                }
+                EXPECT_EQ(caption.count(u'&'), 1) << where.toStdString();
+                const QChar key = caption[amp + 1].toCaseFolded();
+                EXPECT_FALSE(taken.contains(key)) << where.toStdString() << ": '" << QString(key).toStdString() << "' taken";
+                taken += key;
+            }
         }
     }
 }

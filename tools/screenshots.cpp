@@ -1,7 +1,8 @@
-// parcolo-shots OUT_DIR: the pictures of docs/, taken of the real windows on the screen the
-// program runs on, frames included (scripts/screenshots runs it under Xvfb and a window manager
-// at two screen sizes). Turns are set up
-// with scripted draws so every picture shows the same game.
+// parcolo-shots OUT_DIR [dark-scheme]: the pictures of docs/, taken of the real windows on the
+// screen the program runs on, frames included (scripts/screenshots runs it under Xvfb and a
+// window manager at two screen sizes). Turns are set up
+// with scripted draws so every picture shows the same game. With "dark-scheme" it takes only
+// the picture of a game under the desktop's dark scheme, the real leaving question over it.
 
 #include "forms/Controls.h"
 #include "forms/Design.h"
@@ -90,8 +91,9 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     ApplyProgramLook(app);
-    if (argc != 2) {
-        std::fputs("usage: parcolo-shots OUT_DIR\n", stderr);
+    const bool darkScheme = argc == 3 && QLatin1String(argv[2]) == QLatin1String("dark-scheme");
+    if (argc != 2 && !darkScheme) {
+        std::fputs("usage: parcolo-shots OUT_DIR [dark-scheme]\n", stderr);
         return 2;
     }
     const QDir out(QString::fromLocal8Bit(argv[1]));
@@ -111,6 +113,26 @@ int main(int argc, char** argv)
                 QStringLiteral("CurrentLanguage"), QStringLiteral("Italiano"));
     MLSCurrentLanguage = QStringLiteral("Italiano");
     LoadParole();
+
+    if (darkScheme) {
+        // Five cars, two hints (the note pad open, two pictures crossed out), then "Esci": the
+        // leaving question is the real message box, shot while it is open and then closed.
+        ScriptTurn(5, false, {3, 0, 4, 1, 2}, {3, 1, 8, 4, 6}, 19, 45);
+        FormMenu.Show();
+        FormMenu.As<FormMenuWindow>()->Command3_Click();
+        auto* five = FormAuto5.As<GameForm>();
+        Script({{2, 5}, {4, 5}, {0, 5}, {3, 5}, {1, 5}});
+        five->mnuSuggerimento_Click();
+        five->mnuSuggerimento_Click();
+        MLSLoadQtTranslations();  // the box's "Sì" and "No", as the program shows them
+        SetMsgBoxHandler({});
+        QTimer::singleShot(0, [&] {
+            Shoot(out.filePath(QStringLiteral("dark-scheme") + size + QStringLiteral(".png")));
+            if (QWidget* box = QApplication::activeModalWidget()) box->close();
+        });
+        five->mnuEsci_Click();
+        return 0;
+    }
 
     FormAvvio.Show();
     Shoot(out.filePath(QStringLiteral("start") + size + QStringLiteral(".png")));

@@ -10,6 +10,10 @@ QFont DesignFont(const QString& family, double points, bool bold);
 class QApplication;
 
 // The program's look: one style on every desktop, rounded buttons, the clue on a white card.
+// The windows keep their own light colours under every desktop scheme, light, dark or high
+// contrast: their backgrounds are the painted bands, so every text is dark on light, chosen with
+// its background (contrast at least 4.5:1). The desktop's palette is never mixed in, also not
+// when the desktop changes its scheme while the program runs.
 void ApplyProgramLook(QApplication& app);
 
 class QPushButton;

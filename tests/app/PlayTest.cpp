@@ -305,7 +305,7 @@ TEST_F(PlayTest, HintsCrossOutUntilOnlyTheHiddenOrderIsLeftAndQuoteTheClue)
         for (const bool fromLeft : {true, false}) {
             Script({Pick(fromLeft ? 0 : 1, 2)});
             GameForm* g = OpenGame(n);
-            EXPECT_EQ(g->mnuSuggerimento()->text(), "Suggerimento");
+            EXPECT_EQ(g->mnuSuggerimento()->text(), "&Suggerimento");
             const auto before = Lefts(g);
             int hints = 0;
             while (!g->Suggerimento().startsWith(u'N') && hints <= n * n) {

@@ -201,6 +201,14 @@ class WaylandDisplay(Display):
 
     def __init__(self, work, runtime):
         super().__init__(work, False)
+        self.weston = None
+        try:
+            self.start_weston(work, runtime)
+        except SystemExit:  # a failure to start leaves no server behind
+            self.close()
+            raise
+
+    def start_weston(self, work, runtime):
         self.work, self.runtime, self.socket = work, runtime, "wayland-parcolo"
         ini = os.path.join(work, "weston.ini")
         with open(ini, "w") as f:
@@ -308,8 +316,9 @@ class WaylandDisplay(Display):
         self.last = self.settled("the screen did not settle")
 
     def close(self):
-        self.weston.terminate()
-        self.weston.wait()
+        if self.weston:
+            self.weston.terminate()
+            self.weston.wait()
         super().close()
 
 

@@ -3,8 +3,10 @@
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
-BUILD_PACKAGES=(cmake make g++ qt6-base-dev qt6-multimedia-dev libgtest-dev
-                fonts-liberation2 fonts-comic-neue fonts-dejavu-core qt6-translations-l10n)
+BUILD_PACKAGES=(cmake make g++ qt6-base-dev qt6-multimedia-dev libgtest-dev)
+# What the program needs when it runs: the fonts its windows name, Qt's own translations, and
+# Qt's Wayland platform (without it a Wayland-only session cannot start the program at all).
+RUN_PACKAGES=(fonts-liberation2 fonts-comic-neue fonts-dejavu-core qt6-translations-l10n qt6-wayland)
 
 # Installs the given Debian packages that are not installed yet.
 ensure_packages() {
@@ -27,4 +29,4 @@ configure_and_build() {
   cmake --build "$dir" -j "$(nproc)"
 }
 
-ensure_packages "${BUILD_PACKAGES[@]}"
+ensure_packages "${BUILD_PACKAGES[@]}" "${RUN_PACKAGES[@]}"

@@ -3,16 +3,10 @@
 #include "forms/AccessibleNames.h"
 #include "forms/Form.h"
 
-#include <QDrag>
+#include <QGuiApplication>
 #include <QKeyEvent>
-#include <QDragEnterEvent>
-#include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
-
-namespace {
-constexpr const char* kDragFormat = "application/x-parcolo-picture";
-}
 
 ImageControl::ImageControl(QWidget* parent) : QAbstractButton(parent) {}
 
@@ -22,13 +16,9 @@ void ImageControl::SetPicture(const QPixmap& picture)
     update();
 }
 
-void ImageControl::SetDraggable(bool draggable, const QPixmap& dragCursor)
-{
-    draggable_ = draggable;
-    dragCursor_ = dragCursor;
-}
+void ImageControl::SetDraggable(bool draggable) { draggable_ = draggable; }
 
-void ImageControl::SetDropTarget(bool target) { setAcceptDrops(target); }
+void ImageControl::SetDropTarget(bool target) { dropTarget_ = target; }
 
 void ImageControl::SetPicked(bool picked)
 {
@@ -59,6 +49,10 @@ void ImageControl::paintEvent(QPaintEvent*)
 
 void ImageControl::keyPressEvent(QKeyEvent* e)
 {
+    if (dragging_) {
+        if (e->key() == Qt::Key_Escape) EndDrag(nullptr);
+        return;
+    }
     // Return picks a car up as Space does (a button takes only Space); on a note-pad picture it
     // does nothing, so a Return meant for something else crosses nothing out.
     if (draggable_ && (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) &&
@@ -91,51 +85,84 @@ void ImageControl::mousePressEvent(QMouseEvent* e)
     QAbstractButton::mousePressEvent(e);
 }
 
+void ImageControl::mouseMoveEvent(QMouseEvent* e)
+{
+    if (dragging_) MoveDrag(e->position().toPoint());
+    else QAbstractButton::mouseMoveEvent(e);
+}
+
+void ImageControl::mouseReleaseEvent(QMouseEvent* e)
+{
+    if (!dragging_) {
+        QAbstractButton::mouseReleaseEvent(e);
+        return;
+    }
+    if (e->button() != Qt::LeftButton) return;
+    // The picture under the pointer, not the one that follows it.
+    if (dragImage_) dragImage_->hide();
+    QWidget* under = window()->childAt(mapTo(window(), e->position().toPoint()));
+    auto* target = qobject_cast<ImageControl*>(under);
+    EndDrag(target && target->AcceptsDropFrom(this) ? target : nullptr);
+}
+
+void ImageControl::hideEvent(QHideEvent* e)
+{
+    if (dragging_) EndDrag(nullptr);
+    QAbstractButton::hideEvent(e);
+}
+
+bool ImageControl::event(QEvent* e)
+{
+    // While a picture is dragged, Escape ends the drag and is no shortcut of the window.
+    if (dragging_ && e->type() == QEvent::ShortcutOverride && static_cast<QKeyEvent*>(e)->key() == Qt::Key_Escape) {
+        e->accept();
+        return true;
+    }
+    return QAbstractButton::event(e);
+}
+
 void ImageControl::StartDrag(const QPoint& hotSpot)
 {
-    auto* drag = new QDrag(this);
-    auto* mime = new QMimeData;
-    mime->setData(kDragFormat, objectName().toUtf8());
-    drag->setMimeData(mime);
-    if (!picture_.isNull() && width() > 0 && height() > 0) {
-        // The car itself follows the pointer, a little transparent so the target shows through.
-        QPixmap image(size() * devicePixelRatioF());
-        image.setDevicePixelRatio(devicePixelRatioF());
-        image.fill(Qt::transparent);
-        QPainter p(&image);
-        p.setOpacity(0.7);
-        p.setRenderHint(QPainter::SmoothPixmapTransform);
-        p.drawPixmap(rect(), picture_);
-        p.end();
-        drag->setPixmap(image);
-        drag->setHotSpot(hotSpot);
-    }
-    if (!dragCursor_.isNull()) drag->setDragCursor(dragCursor_, Qt::MoveAction);
-    drag->exec(Qt::MoveAction);
+    if (dragging_) EndDrag(nullptr);  // its release never came (held back while a window loaded)
+    dragging_ = true;
+    hotSpot_ = hotSpot;
+    QGuiApplication::setOverrideCursor(cursor());
+    if (picture_.isNull() || width() <= 0 || height() <= 0) return;
+    // The car itself follows the pointer, a little transparent so the target shows through.
+    QPixmap image(size() * devicePixelRatioF());
+    image.setDevicePixelRatio(devicePixelRatioF());
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setOpacity(0.7);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    p.drawPixmap(rect(), picture_);
+    p.end();
+    dragImage_ = new QLabel(window());
+    dragImage_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    dragImage_->setPixmap(image);
+    dragImage_->resize(size());
+    MoveDrag(hotSpot);
+    dragImage_->show();
+    dragImage_->raise();
+}
+
+void ImageControl::MoveDrag(const QPoint& position)
+{
+    if (dragImage_) dragImage_->move(mapTo(window(), position) - hotSpot_);
+}
+
+void ImageControl::EndDrag(ImageControl* target)
+{
+    dragging_ = false;
+    delete dragImage_.data();
+    QGuiApplication::restoreOverrideCursor();
+    if (target) emit target->dropped(this);
 }
 
 bool ImageControl::AcceptsDropFrom(const QObject* source) const
 {
     const auto* picture = qobject_cast<const ImageControl*>(source);
-    return picture && picture->IsDraggable() && picture->window() == window();
-}
-
-void ImageControl::dragEnterEvent(QDragEnterEvent* e)
-{
-    if (AcceptsDropFrom(e->source()) && e->mimeData()->hasFormat(kDragFormat)) e->acceptProposedAction();
-}
-
-void ImageControl::dragMoveEvent(QDragMoveEvent* e)
-{
-    if (AcceptsDropFrom(e->source())) e->acceptProposedAction();
-}
-
-void ImageControl::dropEvent(QDropEvent* e)
-{
-    auto* source = qobject_cast<ImageControl*>(e->source());
-    if (!AcceptsDropFrom(source)) return;
-    e->acceptProposedAction();
-    emit dropped(source);
+    return dropTarget_ && picture && picture->IsDraggable() && picture->window() == window();
 }
 
 StatusBarControl::StatusBarControl(QWidget* parent, const std::vector<int>& panelWidthsTwips)

@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QLabel>
 #include <QPixmap>
+#include <QPointer>
 #include <QStatusBar>
 #include <QWidget>
 
@@ -21,12 +22,17 @@ public:
     void ClearPicture() { SetPicture(QPixmap()); }
     const QPixmap& Picture() const { return picture_; }
 
-    // A drag starts as soon as the mouse button goes down on the picture; the pointer shows
-    // dragCursor while it lasts.
-    void SetDraggable(bool draggable, const QPixmap& dragCursor = QPixmap());
+    // A drag starts as soon as the mouse button goes down on the picture: the picture follows
+    // the pointer (keeping its own pointer shape), and letting go over a drop target of the same
+    // window drops it there; anywhere else, or Escape, ends it with nothing done. The drag lives
+    // inside the window, so the window keeps the keyboard: the platform's drag and drop would hand
+    // the drag to the compositor, and a Wayland compositor (weston) takes the keyboard focus away
+    // for it and does not give it back until the window is clicked.
+    void SetDraggable(bool draggable);
     bool IsDraggable() const { return draggable_; }
-    // Accepts drops of draggable pictures of the same window.
+    // Accepts drops of draggable pictures of the same window (and nothing from other programs).
     void SetDropTarget(bool target);
+    bool IsDropTarget() const { return dropTarget_; }
 
     // Keyboard play: a frame shows the focus, another the picture picked up to be moved.
     void SetPicked(bool picked);
@@ -38,9 +44,10 @@ signals:
 protected:
     void paintEvent(QPaintEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
-    void dragEnterEvent(QDragEnterEvent* e) override;
-    void dragMoveEvent(QDragMoveEvent* e) override;
-    void dropEvent(QDropEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void hideEvent(QHideEvent* e) override;
+    bool event(QEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
     void focusInEvent(QFocusEvent* e) override;
     void focusOutEvent(QFocusEvent* e) override;
@@ -48,10 +55,16 @@ protected:
 private:
     bool AcceptsDropFrom(const QObject* source) const;
     void StartDrag(const QPoint& hotSpot);
+    void MoveDrag(const QPoint& position);
+    // Ends the drag; with a target, the picture is dropped on it.
+    void EndDrag(ImageControl* target);
 
     QPixmap picture_;
-    QPixmap dragCursor_;
     bool draggable_ = false;
+    bool dropTarget_ = false;
+    bool dragging_ = false;
+    QPoint hotSpot_;
+    QPointer<QLabel> dragImage_;  // the picture that follows the pointer, over the window
     bool picked_ = false;
 };
 

@@ -234,6 +234,11 @@ void Form::PlaceFrame()
     placedWith_ = m;
     const QRect client = outer_->marginsRemoved(m);
     const QRect wanted(client.topLeft(), client.size().expandedTo(QSize(1, 1)));
+    if (!WindowsPlaceThemselves()) {
+        // Only the size is the window's to choose; where Qt believes it stands means nothing.
+        if (size() != wanted.size()) resize(wanted.size());
+        return;
+    }
     if (geometry() != wanted) setGeometry(wanted);
 }
 
@@ -241,6 +246,11 @@ bool Form::IsMinimised() const { return isMinimized(); }
 
 void Form::FillScreen()
 {
+    if (!WindowsPlaceThemselves()) {
+        // Only the compositor knows the room its panels leave: it gives it to a maximised window.
+        setWindowState((windowState() & ~(Qt::WindowMinimized | Qt::WindowFullScreen)) | Qt::WindowMaximized);
+        return;
+    }
     SetFormTop(0);
     SetFormLeft(0);
     SetFormHeight(ScreenHeightTwips());
@@ -362,6 +372,12 @@ QList<Form*> LoadedForms()
     for (const auto& f : Loaded())
         if (f) forms.append(f.data());
     return forms;
+}
+
+bool WindowsPlaceThemselves()
+{
+    // Qt names its Wayland platforms "wayland", "wayland-egl" and so on.
+    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
 }
 
 double ScreenWidthTwips()

@@ -17,6 +17,9 @@
 // The outer rectangle set through SetFormTop/Left/Width/Height is the frame's, title bar
 // included. A window manager frames a window only after it is shown; when the frame turns up
 // (or changes), the window is placed again so that the frame keeps the rectangle asked for.
+// Where windows cannot place themselves (Wayland, see WindowsPlaceThemselves) Top and Left are
+// kept but never applied: the window gets the size, the compositor chooses the place, and
+// FillScreen maximises the window instead.
 //
 // Input never reaches a half-made or half-gone form: while a form loads, activates or unloads,
 // mouse and key input for the forms is held back (the window system's) or dropped (anything
@@ -72,6 +75,8 @@ public:
     bool IsMinimised() const;
 
     // Fills the screen: Top 0, Left 0, Height and Width of the screen (each raises Form_Resize).
+    // Where windows cannot place themselves, the window is maximised: the compositor gives it
+    // the room its panels leave, and Form_Resize follows when it does.
     void FillScreen();
 
     // Persistent background of 256 horizontal bands from the top of the client area down.
@@ -171,6 +176,12 @@ bool FormsBusy();
 
 // The loaded forms, in the order they were loaded.
 QList<Form*> LoadedForms();
+
+// Whether a window can put itself where it wants on the screen. X11, Windows and macOS let it.
+// Under Wayland the compositor alone places windows, and the room its panels take is not part
+// of QScreen::availableGeometry, so a window sized to that area and put at its corner would run
+// off the screen.
+bool WindowsPlaceThemselves();
 
 // Screen size in twips (the available desktop area of the primary screen). Tests may fix it.
 double ScreenWidthTwips();

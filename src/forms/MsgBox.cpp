@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QWidget>
 
 namespace {
 std::function<MsgResult(const MsgBoxRequest&)>& Handler()
@@ -13,13 +14,16 @@ std::function<MsgResult(const MsgBoxRequest&)>& Handler()
 
 void SetMsgBoxHandler(std::function<MsgResult(const MsgBoxRequest&)> handler) { Handler() = std::move(handler); }
 
-MsgResult MsgBox(const QString& text, MsgButtons buttons, MsgIcon icon, const QString& title)
+MsgResult MsgBox(QWidget* owner, const QString& text, MsgButtons buttons, MsgIcon icon, const QString& title)
 {
-    if (Handler()) return Handler()({text, buttons, icon, title});
+    if (Handler()) return Handler()({owner, text, buttons, icon, title});
+    // Not the active window alone: under Wayland a window has none while it lacks the keyboard
+    // (after a drag, say), and a box without a parent may open anywhere and go behind it.
+    QWidget* parent = owner && owner->isVisible() ? owner->window() : QApplication::activeWindow();
     QMessageBox box(icon == MsgIcon::Critical   ? QMessageBox::Critical
                     : icon == MsgIcon::Question ? QMessageBox::Question
                                                 : QMessageBox::NoIcon,
-                    title, text, QMessageBox::NoButton, QApplication::activeWindow());
+                    title, text, QMessageBox::NoButton, parent);
     if (buttons == MsgButtons::YesNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setDefaultButton(QMessageBox::Yes);

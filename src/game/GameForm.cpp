@@ -82,7 +82,7 @@ GameForm::GameForm(const GameTable& table)
     for (int i = 0; i < n; ++i) {
         auto* car = Place(new ImageControl, QStringLiteral("Image1"), i, L.carLeft[size_t(i)], L.carTop,
                           L.carWidth, L.carHeight);
-        car->SetDraggable(true, HandPointerPixmap());
+        car->SetDraggable(true);
         car->SetDropTarget(true);
         car->setCursor(HandPointer());
         SetTag(car, kLeftFromTheTurn);
@@ -536,7 +536,7 @@ void GameForm::MenuAzzera_Click()
 void GameForm::mnuEsci_Click()
 {
     bubble_->hide();
-    if (MsgBox(MLSGetString(QString::fromLatin1(table_.leavingKey)), MsgButtons::YesNo, MsgIcon::Question,
+    if (MsgBox(this, MLSGetString(QString::fromLatin1(table_.leavingKey)), MsgButtons::YesNo, MsgIcon::Question,
                QStringLiteral("Parcolo")) != MsgResult::Yes)
         return;
     emit Uscita();

@@ -98,7 +98,7 @@ void FormMenuWindow::MLSFillMenuLanguages()
     const QStringList files = QDir(ProgramFolder()).entryList({QStringLiteral("*.lng")},
                                                               QDir::Files | QDir::Hidden, QDir::Unsorted);
     if (files.isEmpty()) {
-        MsgBox(QStringLiteral("Non è presente alcun file di linguaggio!"), MsgButtons::Ok, MsgIcon::None,
+        MsgBox(this, QStringLiteral("Non è presente alcun file di linguaggio!"), MsgButtons::Ok, MsgIcon::None,
                QStringLiteral("Parcolo"));
         return;
     }
@@ -145,7 +145,7 @@ void FormMenuWindow::mnudoc_Click() { ApriDocumento(this, InProgramFolder(QStrin
 
 void FormMenuWindow::Check1_Click() { SuoniAttivi = check1_->isChecked(); }
 
-void FormMenuWindow::Command1_Click() { ChiediUscita(); }
+void FormMenuWindow::Command1_Click() { ChiediUscita(this); }
 
 void FormMenuWindow::Command4_Click() { OpenGame(FormAuto3); }
 void FormMenuWindow::Command2_Click() { OpenGame(FormAuto4); }

@@ -102,7 +102,7 @@ bool Main()
 {
     MLSLoadQtTranslations();
     if (AnotherCopyRuns()) {
-        MsgBox(MLSGetString(QStringLiteral("0001")), MsgButtons::Ok, MsgIcon::Critical,
+        MsgBox(nullptr, MLSGetString(QStringLiteral("0001")), MsgButtons::Ok, MsgIcon::Critical,
                MLSGetStringOr(QStringLiteral("0236"), QStringLiteral("Error")));
         return false;
     }
@@ -143,9 +143,9 @@ void SuonoErrato()
     Play(SoundFile(QStringLiteral("no.wav")));
 }
 
-void ChiediUscita()
+void ChiediUscita(QWidget* asker)
 {
-    if (MsgBox(MLSGetString(QStringLiteral("0030")), MsgButtons::YesNo, MsgIcon::Question,
+    if (MsgBox(asker, MLSGetString(QStringLiteral("0030")), MsgButtons::YesNo, MsgIcon::Question,
                QStringLiteral("Parcolo")) != MsgResult::Yes)
         return;
     Ridimensionatore.reset();

@@ -7,6 +7,7 @@
 #include "shell/Rnd.h"
 
 class Form;
+class QWidget;
 
 #include <QString>
 
@@ -29,8 +30,9 @@ bool Main();
 void SuonoEsatto();
 void SuonoErrato();
 
-// Asks whether to quit; Yes releases the single-copy lock and ends the program at once.
-void ChiediUscita();
+// Asks whether to quit, over the window that asks; Yes releases the single-copy lock and ends
+// the program at once.
+void ChiediUscita(QWidget* asker);
 
 // Every window's Form_Load: a new resizer bound to the window becomes Ridimensionatore, and the
 // window is sized to 75 % of the screen.

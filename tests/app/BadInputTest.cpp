@@ -155,10 +155,10 @@ protected:
         for (int k = menu->mnuLanguageCount() - 1; k >= 0; --k) menu->mnuLanguage(k)->trigger();
         EXPECT_FALSE(menu->Command4()->text().isEmpty());
         answer_ = MsgResult::No;
-        ChiediUscita();
+        menu->Command1_Click();
         EXPECT_EQ(endedAtOnce_, 0);
         answer_ = MsgResult::Yes;
-        ChiediUscita();
+        menu->Command1_Click();
         EXPECT_EQ(endedAtOnce_, 1);
     }
 };

@@ -9,6 +9,9 @@
 #include "support/AppFixture.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -173,15 +176,47 @@ TEST_F(PlayTest, OnlyCarsTakeDrops)
 {
     GameForm* g = OpenGame(4);
     for (int i = 0; i < 4; ++i) {
-        EXPECT_TRUE(g->Image1(i)->acceptDrops());
+        EXPECT_TRUE(g->Image1(i)->IsDropTarget());
         EXPECT_TRUE(g->Image1(i)->IsDraggable());
         for (int column = 2; column <= 5; ++column) {
-            EXPECT_FALSE(g->Grid(column, i)->acceptDrops());
+            EXPECT_FALSE(g->Grid(column, i)->IsDropTarget());
             EXPECT_FALSE(g->Grid(column, i)->IsDraggable());
         }
     }
     for (QWidget* w : std::initializer_list<QWidget*>{g->Label1(), g->Command1(), g->BottoneConferma(), g->BottoneAvanti(), g})
         EXPECT_FALSE(w->acceptDrops());
+}
+
+TEST_F(PlayTest, AMouseDragSwapsOnlyWhenLetGoOverAnotherCar)
+{
+    GameForm* g = OpenGame(4);
+    g->Command1_Click();  // the note pad open, its pictures under the cars
+    const int labels = int(g->findChildren<QLabel*>().size());
+    // Pressed on the car, moved over the target and let go there; the car gets every event, as
+    // it has the mouse from the press on.
+    const auto drag = [&](ImageControl* car, QWidget* over, bool escape) {
+        const QPoint from = car->rect().center();
+        const QPoint to = car->mapFrom(g, over->mapTo(g, over->rect().center()));
+        QMouseEvent press(QEvent::MouseButtonPress, from, car->mapToGlobal(from), Qt::LeftButton, Qt::LeftButton, {});
+        QMouseEvent move(QEvent::MouseMove, to, car->mapToGlobal(to), Qt::NoButton, Qt::LeftButton, {});
+        QMouseEvent release(QEvent::MouseButtonRelease, to, car->mapToGlobal(to), Qt::LeftButton, Qt::NoButton, {});
+        QKeyEvent key(QEvent::KeyPress, Qt::Key_Escape, {});
+        QApplication::sendEvent(car, &press);
+        QApplication::sendEvent(car, &move);
+        EXPECT_EQ(int(g->findChildren<QLabel*>().size()), labels + 1) << "the car follows the pointer";
+        if (escape) QApplication::sendEvent(car, &key);
+        QApplication::sendEvent(car, &release);
+        EXPECT_EQ(int(g->findChildren<QLabel*>().size()), labels) << "and is gone when let go";
+        EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+    };
+    const auto start = Lefts(g);
+    drag(g->Image1(0), g->Label1(), false);
+    drag(g->Image1(0), g->Grid(3, 1), false);
+    drag(g->Image1(0), g->Image1(1), true);
+    EXPECT_EQ(Lefts(g), start) << "let go over no car, or after Escape: nothing moves";
+    drag(g->Image1(0), g->Image1(1), false);
+    EXPECT_EQ(Left(g->Image1(0)), start[1]);
+    EXPECT_EQ(Left(g->Image1(1)), start[0]);
 }
 
 TEST_F(PlayTest, TheGridListsEveryCarOncePerRowAndShowsAllAgain)
@@ -258,6 +293,7 @@ TEST_F(PlayTest, NoToTheLeavingQuestionChangesNothing)
         boxes_.clear();
         g->mnuEsci()->trigger();
         ASSERT_EQ(boxes_.size(), 1u);
+        EXPECT_EQ(boxes_[0].owner, g) << "the question belongs to the window that asks";
         EXPECT_EQ(boxes_[0].title, "Parcolo");
         EXPECT_EQ(boxes_[0].buttons, MsgButtons::YesNo);
         EXPECT_EQ(boxes_[0].icon, MsgIcon::Question);

@@ -2,6 +2,7 @@
 
 #include "forms/Form.h"
 #include "shell/FormAvvio.h"
+#include "shell/FormMenu.h"
 #include "shell/Instances.h"
 #include "shell/Modulo1.h"
 #include "shell/Rnd.h"
@@ -129,18 +130,20 @@ TEST_F(StartupTest, ExitQuestionNoChangesNothingYesEndsAtOnce)
     FormAvvio.As<FormAvvioWindow>()->Command1_Click();
     ASSERT_TRUE(Ridimensionatore);
     answer_ = MsgResult::No;
-    ChiediUscita();
+    auto* menu = FormMenu.As<FormMenuWindow>();
+    menu->Command1_Click();
     EXPECT_EQ(endedAtOnce_, 0);
     EXPECT_TRUE(Ridimensionatore);
     EXPECT_TRUE(FormMenu.IsLoaded());
     ASSERT_EQ(boxes_.size(), 1u);
+    EXPECT_EQ(boxes_[0].owner, menu) << "the question belongs to the window that asks";
     EXPECT_EQ(boxes_[0].text, "Vuoi davvero uscire da Parcolo?");
     EXPECT_EQ(boxes_[0].title, "Parcolo");
     EXPECT_EQ(boxes_[0].icon, MsgIcon::Question);
     EXPECT_EQ(boxes_[0].buttons, MsgButtons::YesNo);
     answer_ = MsgResult::Yes;
     ASSERT_TRUE(QFile::exists(InstanceLockPath()));
-    ChiediUscita();
+    menu->Command1_Click();
     EXPECT_EQ(endedAtOnce_, 1);
     EXPECT_FALSE(Ridimensionatore);
     // Ending at once runs no destructor: the single-copy lock is gone before.

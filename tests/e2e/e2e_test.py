@@ -13,9 +13,17 @@ bars the windows must keep on the screen; "Avvio", "Tre automobili" and the info
 information box is opened and closed over a game, which must keep its turn. Without --wm a second
 copy started while one runs must show the "Error" box and end without any other window.
 
+With --wayland the program runs as a Wayland client of weston (started here with its X11 output
+inside Xvfb, so xdotool's input reaches the focused client and screenshots of the X root show the
+compositor's output). A Wayland client cannot be asked where its windows are, so they are found
+on the screenshots: every window must show the whole of its frame, bottom edge included, on the
+screen (below the compositor's panel); the counts of the status bar must be seen to change; a key
+must work right after a drag; and the leaving question must open over its window and stay over it
+when the window is clicked. Exits with 77 (skipped) where weston is not installed.
+
 Every wait is for a condition, with a deadline.
 
-usage: e2e_test.py PROGRAM_FOLDER [--wm]
+usage: e2e_test.py PROGRAM_FOLDER [--wm | --wayland]
 """
 
 import io
@@ -26,7 +34,7 @@ import sys
 import tempfile
 import time
 
-from PIL import Image, ImageChops, ImageStat
+from PIL import Image, ImageChops, ImageFilter, ImageStat
 
 SCREEN = (1280, 800)
 MENU_BAR = 20  # about the height of a menu bar; targets are large enough not to mind a few pixels
@@ -40,6 +48,24 @@ CHIUDI = ((5640, 5280, 2655, 975), (8535, 6420), 0)
 CLIENT3 = (8625, 6495)
 CONFERMA = ((5040, 5040, 1665, 870), CLIENT3, MENU_BAR)
 
+# The frame Qt draws round its windows under a compositor that draws none (weston): left, top
+# (the title bar), right, bottom.
+DECORATION = (3, 30, 3, 3)
+# weston as a player has it, less what moves by itself: no clock, no animations, no screen lock.
+WESTON_INI = """[core]
+idle-time=0
+
+[shell]
+background-color=0xff1f3f5f
+clock-format=none
+animation=none
+close-animation=none
+startup-animation=none
+focus-animation=none
+locking=false
+"""
+SKIPPED = 77
+
 
 LOGS = []  # (process, log file) of every copy started
 
@@ -47,7 +73,8 @@ LOGS = []  # (process, log file) of every copy started
 def fail(message):
     print("FAIL:", message)
     for process, log in LOGS:
-        print("program %d: %s" % (process.pid, "running" if process.poll() is None else "ended with %s" % process.poll()))
+        print("%s %d: %s" % (os.path.basename(process.args[0]), process.pid,
+                             "running" if process.poll() is None else "ended with %s" % process.poll()))
         try:
             with open(log, "rb") as f:
                 print(f.read()[-3000:].decode("utf-8", "replace"))
@@ -97,6 +124,9 @@ class Display:
         env = dict(os.environ, DISPLAY=self.name, QT_QPA_PLATFORM="xcb")
         env.update(extra or {})
         return env
+
+    def program_env(self, extra=None):
+        return self.env(extra)
 
     def run(self, *args, check=True):
         r = subprocess.run(list(map(str, args)), env=self.env(), capture_output=True, text=True)
@@ -163,6 +193,133 @@ class Display:
             if p:
                 p.terminate()
                 p.wait()
+
+
+class WaylandDisplay(Display):
+    """Xvfb with weston inside it; the program is a Wayland client of weston. Windows are known
+    by their rectangles on the screen (x, y, width, height of the inside), found on screenshots."""
+
+    def __init__(self, work, runtime):
+        super().__init__(work, False)
+        self.weston = None
+        try:
+            self.start_weston(work, runtime)
+        except SystemExit:  # a failure to start leaves no server behind
+            self.close()
+            raise
+
+    def start_weston(self, work, runtime):
+        self.work, self.runtime, self.socket = work, runtime, "wayland-parcolo"
+        ini = os.path.join(work, "weston.ini")
+        with open(ini, "w") as f:
+            f.write(WESTON_INI)
+        log = os.path.join(work, "weston.log")
+        self.weston = subprocess.Popen(
+            ["weston", "--config=" + ini, "--backend=x11-backend.so", "--use-pixman", "--socket=" + self.socket,
+             "--width=%d" % SCREEN[0], "--height=%d" % SCREEN[1]],
+            env=self.env({"XDG_RUNTIME_DIR": runtime}), stdout=subprocess.DEVNULL, stderr=open(log, "wb"))
+        LOGS.append((self.weston, log))
+        until("weston did not start", lambda: os.path.exists(os.path.join(runtime, self.socket)))
+        # The desktop is ready once its panel is drawn along the top.
+        bottom = (SCREEN[0] // 2, SCREEN[1] - 1)
+        self.desktop = self.settled("weston showed no desktop",
+                                    lambda shot: shot.getpixel((SCREEN[0] // 2, 2)) != shot.getpixel(bottom))
+        self.panel = 0
+        while self.desktop.getpixel((SCREEN[0] // 2, self.panel)) != self.desktop.getpixel(bottom):
+            self.panel += 1
+        self.last = self.desktop
+
+    def program_env(self, extra=None):
+        env = dict(os.environ, QT_QPA_PLATFORM="wayland", WAYLAND_DISPLAY=self.socket, XDG_RUNTIME_DIR=self.runtime)
+        env.pop("DISPLAY", None)
+        env.update(extra or {})
+        return env
+
+    def settled(self, what, condition=lambda shot: True, timeout=20):
+        """The first screenshot that equals the one before it and meets the condition."""
+        last = [None]
+        def ready():
+            shot = self.screenshot()
+            still = last[0] is not None and ImageChops.difference(shot, last[0]).getbbox() is None
+            last[0] = shot
+            return still and condition(shot) and shot
+        return until(what, ready, timeout)
+
+    def covered(self, shot):
+        """What the program's windows cover of the screen below the panel: x, y, width, height."""
+        mask = ImageChops.difference(shot, self.desktop).convert("L").point(lambda v: 255 if v > 8 else 0)
+        mask.paste(0, (0, 0, SCREEN[0], self.panel))
+        box = mask.getbbox()
+        return box and (box[0], box[1], box[2] - box[0], box[3] - box[1])
+
+    def client(self, window):
+        return window
+
+    def show(self, title, pid=None):
+        """Waits for the next window, which must cover the room the panel leaves (the program's
+        windows fill the screen) and show the whole of its frame; returns its inside."""
+        work_area = (0, self.panel, SCREEN[0], SCREEN[1] - self.panel)
+        title_bar = (0, self.panel, SCREEN[0], self.panel + DECORATION[1])
+        def new_window(shot):
+            # A new title, not a menu that dropped down on the window before.
+            return (difference(shot.crop(title_bar), self.last.crop(title_bar)) > 0.5
+                    and self.covered(shot) == work_area)
+        shot = self.settled(lambda: "%r did not come to fill the screen below the panel (it covers %s of %s)"
+                            % (title, self.covered(self.screenshot()), work_area), new_window)
+        self.last = shot
+        if os.environ.get("PARCOLO_E2E_KEEP"):
+            shot.save(os.path.join(self.work, "%s.png" % title))
+        x, y, w, h = work_area
+        # Qt draws the frame; where the window runs off the screen its bottom edge is missing and the
+        # last row on the screen is the window's inside, not the frame's colour (its left edge's).
+        edge = shot.getpixel((x + 1, y + h // 2))
+        bottom = shot.crop((x + DECORATION[0], y + h - DECORATION[3], x + w - DECORATION[2], y + h))
+        off = sum(1 for p in bottom.getdata() if max(abs(a - b) for a, b in zip(p, edge)) > 12)
+        if off > bottom.width * bottom.height // 50:
+            fail("the bottom of %r lies below the screen: the last rows on the screen are not its frame's "
+                 "bottom edge (%d of %d pixels differ from its edge colour %s)" % (title, off, bottom.width * bottom.height, edge))
+        left, top, right, low = DECORATION
+        return x + left, y + top, w - left - right, h - top - low
+
+    def question(self, window, before, title, over):
+        """Waits for a message box; with over, checks that it lies over the window and stays over
+        it when the window is clicked, and gives it the keyboard (a new box has it already).
+        before: the screen just before it was asked for."""
+        x, y, w, h = window
+        def found(shot):
+            # What changed below the window's menu bar, less thin lines (a focus frame that went).
+            mask = ImageChops.difference(shot, before).convert("L").point(lambda v: 255 if v > 12 else 0)
+            mask.paste(0, (0, 0, SCREEN[0], y + MENU_BAR + 4))
+            box = mask.filter(ImageFilter.MinFilter(9)).getbbox()
+            return box and (max(box[0] - 4, 0), max(box[1] - 4, 0), min(box[2] + 4, SCREEN[0]), min(box[3] + 4, SCREEN[1]))
+        opened = self.settled("no question %r opened" % title, found)
+        if not over:
+            self.last = opened
+            return
+        box = found(opened)
+        frame = (x - DECORATION[0], y - DECORATION[1], x + w + DECORATION[2], y + h + DECORATION[3])
+        if not (frame[0] <= box[0] and frame[1] <= box[1] and box[2] <= frame[2] and box[3] <= frame[3]):
+            fail("the question %r at %s does not lie over its window %s" % (title, box, frame))
+        # A click on the window (which the question blocks) raises the window: a question that is
+        # not the window's own then goes behind it, out of sight.
+        corners = [(x + 30, y + MENU_BAR + 30), (x + w - 30, y + MENU_BAR + 30), (x + 30, y + h - 60), (x + w - 30, y + h - 60)]
+        mid = ((box[0] + box[2]) / 2, (box[1] + box[3]) / 2)
+        self.click(max(corners, key=lambda c: (c[0] - mid[0]) ** 2 + (c[1] - mid[1]) ** 2))
+        now = self.settled("the screen did not settle").crop(box)
+        if difference(now, opened.crop(box)) * 4 > difference(now, before.crop(box)):
+            fail("the question %r went behind its window when the window was clicked" % title)
+        if os.environ.get("PARCOLO_E2E_KEEP"):
+            before.save(os.path.join(self.work, "before the %s.png" % title))
+            opened.save(os.path.join(self.work, "%s over its window.png" % title))
+        print("the question %r opened over its window and stayed over it" % title)
+        self.click((box[0] + 12, (box[1] + box[3]) // 2))  # into the box, beside its text: the keyboard
+        self.last = self.settled("the screen did not settle")
+
+    def close(self):
+        if self.weston:
+            self.weston.terminate()
+            self.weston.wait()
+        super().close()
 
 
 def at(window, design, client, top):
@@ -239,6 +396,16 @@ class Player:
             return difference(a2, b) <= difference(a2, a) / 3 and difference(b2, a) <= difference(b2, b) / 3
         until("the two cars did not change places", swapped)
         print("swap seen")
+        # A key right after the drag: Ctrl+Z puts the two cars back; then the same drag again.
+        d.key("ctrl+z")
+        def back():
+            shot[0] = d.screenshot()
+            a2, b2 = shot[0].crop(slot[0]), shot[0].crop(slot[1])
+            return difference(a2, a) <= difference(a2, b) / 3 and difference(b2, b) <= difference(b2, a) / 3
+        until("Ctrl+Z right after a drag did not put the cars back: the window lost the keyboard", back)
+        d.drag(centres[0], centres[1])
+        until("the two cars did not change places again", swapped)
+        print("a key worked right after a drag")
 
         # Walk all six orders of the three cars by swapping neighbours, and confirm each until
         # the count of right answers (status bar panel 1) changes; a wrong one changes panel 2.
@@ -265,11 +432,21 @@ class Player:
                 return shot[0]
         fail("no order of the three cars was accepted")
 
+    def question(self, window, before, title, over):
+        """Waits for a message box of the program; with over, checks that it opens over the window."""
+        if isinstance(self.d, WaylandDisplay):
+            self.d.question(window, before, title, over)
+        else:
+            self.d.wait_window("Parcolo", self.pid)
+
     def leave_game(self, game, shot):
         """'Esci' in the menu bar, right of 'Azzera conteggio' and its blanks, then Yes."""
         window = self.d.client(game)
-        self.d.click((menu_item_right_of(shot, window, 150), window[1] + MENU_BAR // 2))
-        self.d.wait_window("Parcolo", self.pid)  # the leaving question
+        esci = (menu_item_right_of(shot, window, 150), window[1] + MENU_BAR // 2)
+        self.d.xdotool("mousemove", int(esci[0]), int(esci[1]))
+        before = self.d.screenshot()
+        self.d.click(esci)
+        self.question(window, before, "leaving question", True)
         self.d.key("Return")  # Yes
         return self.show("Parcolo - menu")
 
@@ -282,8 +459,12 @@ class Player:
         return self.show("Informazioni su Parcolo")
 
     def quit(self, menu, runtime):
-        self.d.click(centre(self.d.client(menu), ESCI))
-        self.d.wait_window("Parcolo", self.pid)  # the exit question
+        window = self.d.client(menu)
+        esci = centre(window, ESCI)
+        self.d.xdotool("mousemove", int(esci[0]), int(esci[1]))
+        before = self.d.screenshot()
+        self.d.click(esci)
+        self.question(window, before, "exit question", False)
         self.d.key("Return")
         try:
             code = self.process.wait(timeout=10)
@@ -333,6 +514,10 @@ def info_over_a_game(p, menu, runtime):
 def main():
     source = sys.argv[1]
     wm = "--wm" in sys.argv[2:]
+    wayland = "--wayland" in sys.argv[2:]
+    if wayland and not shutil.which("weston"):
+        print("SKIP: weston is not installed")
+        sys.exit(SKIPPED)
     work = tempfile.mkdtemp(prefix="parcolo-e2e-")
     folder = os.path.join(work, "programma")
     os.makedirs(folder)
@@ -345,12 +530,13 @@ def main():
     with open(os.path.join(folder, "LangSetting.ini"), "wb") as f:
         f.write(b"[Language]\r\nCurrentLanguage=Italiano\r\n")
     program = os.path.join(folder, "parcolo")
-    display = Display(work, wm)
     runtime = os.path.join(work, "run")
     os.makedirs(runtime, mode=0o700)
+    display = WaylandDisplay(work, runtime) if wayland else Display(work, wm)
     # A user's own language setting would outrank the folder's: the player's folder is private too.
-    env = display.env({"XDG_RUNTIME_DIR": runtime, "XDG_CONFIG_HOME": os.path.join(work, "config")})
+    env = display.program_env({"XDG_RUNTIME_DIR": runtime, "XDG_CONFIG_HOME": os.path.join(work, "config")})
     clicks = 2 if wm else 1  # under the window manager the buttons are double-clicked
+    started = time.monotonic()
     try:
         p = Player(display, program, env)
         start = p.show("Parcolo")
@@ -361,11 +547,16 @@ def main():
             info = p.open_info(menu)
             display.click(centre(display.client(info), CHIUDI), 2)
             display.wait_gone(info)
+        if wayland:
+            info = p.open_info(menu)
+            display.click(centre(info, CHIUDI))
+            menu = p.show("Parcolo - menu")
         display.click(centre(display.client(menu), TRE), clicks)
         game = p.show("Parcolo - tre automobili")
-        p.no_question()
-        if len(p.game_windows()) != 1:
-            fail("more than one game window: %s" % p.game_windows())
+        if not wayland:
+            p.no_question()
+            if len(p.game_windows()) != 1:
+                fail("more than one game window: %s" % p.game_windows())
         shot = p.play(game)
         menu = p.leave_game(game, shot)
         if wm:
@@ -373,7 +564,7 @@ def main():
             menu = p.leave_game(game, display.screenshot())
         p.quit(menu, runtime)
 
-        if not wm:
+        if not wm and not wayland:
             # A second copy while one runs: only the "Error" box, then it ends.
             first = Player(display, program, env)
             first.show("Parcolo")
@@ -399,7 +590,7 @@ def main():
             print("kept", work)
         else:
             shutil.rmtree(work, ignore_errors=True)
-    print("PASS")
+    print("PASS in %.0f s" % (time.monotonic() - started))
 
 
 if __name__ == "__main__":

@@ -30,7 +30,7 @@ dpkg-deb --info "$deb" >/dev/null
 [[ "$(field Maintainer)" == *"<"*"@"*">" ]] || fail "maintainer: $(field Maintainer)"
 depends=$(field Depends)
 for d in libc6 libqt6widgets6 libqt6multimedia6 fonts-liberation2 fonts-comic-neue fonts-dejavu-core \
-         qt6-translations-l10n; do
+         qt6-translations-l10n qt6-wayland; do
   [[ ", $depends," == *", $d"[\ ,]* ]] || fail "Depends lacks $d: $depends"
 done
 

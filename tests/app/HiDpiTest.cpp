@@ -1,16 +1,19 @@
 // The windows on a screen of twice the pixel density (QT_SCALE_FACTOR=2, set before the program
-// starts, as a player's desktop does): the cars are drawn from the pictures with twice the
-// pixels, not scaled up from the plain ones.
+// starts, as a player's desktop does): the cars and the button pictures are drawn from the
+// pictures with twice the pixels, not scaled up from the plain ones.
 
 #include "forms/Controls.h"
 #include "game/GameForm.h"
+#include "shell/FormAvvio.h"
 #include "shell/Instances.h"
 #include "support/AppFixture.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QIcon>
 #include <QImage>
+#include <QPushButton>
 
 namespace {
 
@@ -87,4 +90,16 @@ TEST_F(HiDpiTest, CarsAreDrawnFromThePicturesWithTwiceThePixels)
         ASSERT_TRUE(QFile::remove(folder_->File(QStringLiteral("immagini/") + variant)));
     g->NuovoTurno();
     checkCars(g, false);
+}
+
+TEST_F(HiDpiTest, ButtonPicturesHaveTwiceThePixels)
+{
+    FormAvvio.Show();
+    QPushButton* avvio = FormAvvio.As<FormAvvioWindow>()->Command1();
+    // What the button draws: the icon's pixmap for the icon size at this density (a smaller one
+    // is scaled up to it).
+    const QImage shown = ScaledTo(avvio->icon().pixmap(avvio->iconSize(), 2.0).toImage(), avvio->iconSize() * 2);
+    const Distances d = Compare(shown, QStringLiteral(PARCOLO_SOURCE_DIR "/src/resources/avvio.png"),
+                                QStringLiteral(PARCOLO_SOURCE_DIR "/src/resources/avvio@2x.png"));
+    EXPECT_LT(3 * d.fromTwice, d.fromPlain) << d.fromTwice << " " << d.fromPlain;
 }

@@ -9,6 +9,8 @@ Writes (and overwrites) these files; the output is the same on every run:
 
     data/immagini/<c>s.gif, <c>d.gif   the car pictures, colour numbers 1..10
                                        ("s": the car faces left, "d": it faces right)
+    data/immagini/<c>s@2x.gif, ...     the same pictures with twice the pixels each way, for
+                                       screens of twice the pixel density (and large windows)
     data/suoni/si1.wav .. si4.wav      the chimes of a right answer
     data/suoni/no.wav                  the soft "bonk" of a wrong answer
                                        (every sound ends with 0.3 s of silence)
@@ -17,17 +19,19 @@ Writes (and overwrites) these files; the output is the same on every run:
     src/resources/esci.png             picture of the menu's quit button
     src/resources/avanti.png           picture of the status bar's third panel
     src/resources/pointer.png          mouse pointer of the cars and buttons
+    src/resources/<name>@2x.png        each of these with twice the pixels each way
     data/icons/parcolo.svg, parcolo.png  the desktop icon
 
 Mouse pointer hot spot: (7, 1) in pointer.png, the tip of the index finger
-(top left).  Use it as QCursor(QPixmap(":/pointer.png"), 7, 1).
+(top left), (14, 2) in pointer@2x.png.  Use it as QCursor(QPixmap(":/pointer.png"), 7, 1).
 
 --sheet FILE also writes a contact sheet of everything drawn, for a quick look.
 
 Needs Python 3 with Pillow and nothing else.  Every picture is drawn from lists
 of shapes (paths of lines and cubic curves with a fill and an optional outline);
 the same car shapes are written out as the SVG icon.  Pictures are drawn four
-times larger and scaled down, which gives smooth edges.
+times larger and scaled down, which gives smooth edges; the "@2x" variants are
+drawn from the same shapes at twice the size, not scaled up.
 """
 
 import math
@@ -256,12 +260,16 @@ def gradient_at(stops, t):
 
 
 class Canvas:
-    """An RGBA picture drawn at SS times its size."""
+    """An RGBA picture of width x height units, drawn at SS times its size.
 
-    def __init__(self, width, height, background=(0, 0, 0, 0), ss=SS):
-        self.ss = ss
-        self.width, self.height = width, height
-        self.img = Image.new("RGBA", (width * ss, height * ss), background)
+    scale gives the pixels per unit: 2 draws the picture for a screen of twice the pixel density
+    (the "@2x" files), from the same shapes, so every edge is as sharp there as at 1.
+    """
+
+    def __init__(self, width, height, background=(0, 0, 0, 0), ss=SS, scale=1):
+        self.ss = ss * scale
+        self.width, self.height = width * scale, height * scale
+        self.img = Image.new("RGBA", (self.width * ss, self.height * ss), background)
 
     def draw(self, shapes, xf=(1.0, 1.0, 0.0, 0.0)):
         sx, sy, tx, ty = xf
@@ -611,14 +619,14 @@ def place_shapes():
     ]
 
 
-def car_picture(body_hex, faces_left, seed):
-    layer = Canvas(PICTURE_W, PICTURE_H)
+def car_picture(body_hex, faces_left, seed, scale=1):
+    layer = Canvas(PICTURE_W, PICTURE_H, scale=scale)
     layer.draw(place_shapes())
     layer.draw(car_shapes(body_hex), (CAR_SCALE, CAR_SCALE, CAR_X, CAR_Y))
     fg = layer.result()
     if not faces_left:
         fg = fg.transpose(Image.FLIP_LEFT_RIGHT)
-    img = asphalt(PICTURE_W, PICTURE_H, seed)
+    img = asphalt(PICTURE_W * scale, PICTURE_H * scale, seed)
     img.alpha_composite(fg)
     return img.convert("RGB")
 
@@ -661,11 +669,11 @@ def top_view_car(cx, cy, body_hex, w=15.0, h=30.0):
     ]
 
 
-def menu_cars_picture(n):
+def menu_cars_picture(n, scale=1):
     """A little parking lot with n cars in different colours, seen from above."""
     width, height = 120, 40
     colours = {3: [1, 2, 4], 4: [3, 5, 2, 9], 5: [6, 1, 4, 3, 7]}[n]
-    c = Canvas(width, height)
+    c = Canvas(width, height, scale=scale)
     stall = min(30.0, (width - 8.0) / n)
     left = (width - n * stall) / 2.0
     shapes = [shape(rounded_rect(left - 3, 1, width - left + 3, height - 1, 5),
@@ -697,10 +705,10 @@ def flag_shapes(pole_x, top_y, bottom_y, flag_w, flag_h):
     ]
 
 
-def avvio_picture():
+def avvio_picture(scale=1):
     """The start button's picture: a car driving off past a green flag."""
     width, height = 96, 64
-    c = Canvas(width, height)
+    c = Canvas(width, height, scale=scale)
     s = 76.0 / (CAR_BOX[2] - CAR_BOX[0])
     # the car faces right: mirror the car units
     c.draw(car_shapes(RED), (-s, s, 2 + CAR_BOX[2] * s, height - 3 - GROUND * s))
@@ -708,9 +716,9 @@ def avvio_picture():
     return c.result()
 
 
-def esci_picture():
+def esci_picture(scale=1):
     """The quit button's picture: an open door and an arrow leaving through it."""
-    c = Canvas(48, 48)
+    c = Canvas(48, 48, scale=scale)
     frame = rounded_rect(6, 4, 30, 44, 1.5)
     door = polygon([(6, 4), (17, 8), (17, 44), (6, 44)])
     c.draw([
@@ -725,9 +733,9 @@ def esci_picture():
     return c.result()
 
 
-def avanti_picture():
+def avanti_picture(scale=1):
     """A green arrow to the right."""
-    c = Canvas(24, 24)
+    c = Canvas(24, 24, scale=scale)
     c.draw([
         shape(polygon([(2.5, 9), (12, 9), (12, 3.5), (21.5, 12), (12, 20.5), (12, 15), (2.5, 15)]),
               fill=vgrad(3.5, 20.5, (0, rgb("#6fe08a")), (0.5, rgb("#22b14c")), (1, rgb("#158238"))),
@@ -754,9 +762,9 @@ HAND = [("M", 5, 15.5),
         ("Z",)]
 
 
-def pointer_picture():
+def pointer_picture(scale=1):
     """A pointing hand; the finger tip (top left) is the hot spot."""
-    c = Canvas(32, 32, ss=8)
+    c = Canvas(32, 32, ss=8, scale=scale)
     c.draw([
         shape(HAND, fill=(0, 0, 0, 90), blur=0.7),
     ], (1, 1, 1.2, 1.2))
@@ -928,18 +936,25 @@ def main(argv):
     cars = []
     for number, name, hexcode in CAR_COLOURS:
         for letter, faces_left in (("s", True), ("d", False)):
-            img = car_picture(hexcode, faces_left, seed=number * 2 + (0 if faces_left else 1))
+            seed = number * 2 + (0 if faces_left else 1)
+            img = car_picture(hexcode, faces_left, seed)
             save_gif(img, os.path.join(dirs["img"], "%d%s.gif" % (number, letter)))
             cars.append(("%d%s %s" % (number, letter, name), img))
+            save_gif(car_picture(hexcode, faces_left, seed, scale=2),
+                     os.path.join(dirs["img"], "%d%s@2x.gif" % (number, letter)))
 
     for name, make in SOUNDS.items():
         write_wav(os.path.join(dirs["snd"], name), make())
 
-    smalls = [("avvio", avvio_picture())]
-    smalls += [("auto%d" % n, menu_cars_picture(n)) for n in (3, 4, 5)]
-    smalls += [("esci", esci_picture()), ("avanti", avanti_picture()), ("pointer", pointer_picture())]
-    for name, im in smalls:
+    makers = [("avvio", avvio_picture)]
+    makers += [("auto%d" % n, lambda scale=1, n=n: menu_cars_picture(n, scale)) for n in (3, 4, 5)]
+    makers += [("esci", esci_picture), ("avanti", avanti_picture), ("pointer", pointer_picture)]
+    smalls = []
+    for name, make in makers:
+        im = make()
         im.save(os.path.join(dirs["res"], name + ".png"), optimize=True)
+        make(scale=2).save(os.path.join(dirs["res"], name + "@2x.png"), optimize=True)
+        smalls.append((name, im))
 
     icon = icon_png()
     icon.save(os.path.join(dirs["icons"], "parcolo.png"), optimize=True)

@@ -1,8 +1,9 @@
 #pragma once
-// The control kinds Qt lacks: a picture that stretches to its size and can be dragged, dropped
-// on and clicked, and a status bar with numbered text panels.
+// The control kinds Qt lacks: a picture that fills its place and can be dragged, dropped on and
+// clicked, and a status bar with numbered text panels.
 
 #include <QAbstractButton>
+#include <QGradient>
 #include <QLabel>
 #include <QPixmap>
 #include <QPointer>
@@ -13,10 +14,22 @@
 
 // A picture is a button: it is clicked by the mouse and by Space or Return, screen readers see a
 // button, and in a QButtonGroup the arrow keys move the focus to the nearest picture that way.
+//
+// The picture keeps its proportions: it is drawn as large as the place allows, centred, and the
+// road around it (the colours of the picture's own left edge, top to bottom, with a fine grain)
+// fills the rest of the place, so a wheel stays round in a place of any shape. It is drawn for
+// the screen's pixels: scaled once, with area averaging, to the device pixels it covers.
 class ImageControl : public QAbstractButton {
     Q_OBJECT
 public:
     explicit ImageControl(QWidget* parent = nullptr);
+
+    // Loads a picture file for this place: the file itself where it has the pixels the place shows
+    // on this screen, else its variant with twice the pixels beside it ("7s@2x.gif" for "7s.gif",
+    // read with device pixel ratio 2), or the file itself where there is no such variant. A
+    // missing or unreadable file leaves the place empty. When the place grows or shrinks past
+    // what the file loaded can show sharply, the other one is loaded.
+    void LoadPicture(const QString& file);
 
     void SetPicture(const QPixmap& picture);
     void ClearPicture() { SetPicture(QPixmap()); }
@@ -51,8 +64,22 @@ protected:
     void keyPressEvent(QKeyEvent* e) override;
     void focusInEvent(QFocusEvent* e) override;
     void focusOutEvent(QFocusEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
 
 private:
+    // The place as it is shown: the road, and the picture on it.
+    void DrawPicture(QPainter& p) const;
+    // Whether a picture of this size, as drawn here, covers more device pixels than it has.
+    bool WantsMorePixels(const QSize& pictureSize) const;
+    // The road's colours from the top of a picture to its bottom.
+    static QGradientStops Road(const QPixmap& picture);
+
+    mutable QGradientStops road_;  // of the picture whose cache key is roadOf_
+    mutable qint64 roadOf_ = 0;
+    QString file_;               // the file LoadPicture read, "" after SetPicture
+    QSize fileSize_;             // its size in pixels
+    bool wantedLarger_ = false;  // whether LoadPicture looked for its larger variant
+
     bool AcceptsDropFrom(const QObject* source) const;
     void StartDrag(const QPoint& hotSpot);
     void MoveDrag(const QPoint& position);

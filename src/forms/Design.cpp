@@ -153,6 +153,22 @@ QPixmap BuiltInPicture(const QString& resource)
     return QPixmap::fromImage(reader.read());
 }
 
+namespace {
+// ":/avvio@2x.png" for ":/avvio.png"; read with device pixel ratio 2, as its name says.
+QPixmap TwiceThePixels(const QString& resource)
+{
+    return BuiltInPicture(QString(resource).replace(QLatin1String(".png"), QLatin1String("@2x.png")));
+}
+}  // namespace
+
+QIcon BuiltInIcon(const QString& resource)
+{
+    QIcon icon(BuiltInPicture(resource));
+    const QPixmap twice = TwiceThePixels(resource);
+    if (!twice.isNull()) icon.addPixmap(twice);
+    return icon;
+}
+
 QPixmap HandPointerPixmap()
 {
     static const QPixmap pointer = BuiltInPicture(QStringLiteral(":/pointer.png"));
@@ -163,5 +179,19 @@ QCursor HandPointer()
 {
     const QPixmap p = HandPointerPixmap();
     if (p.isNull()) return QCursor(Qt::PointingHandCursor);
-    return QCursor(p, 7, 1);  // the finger tip
+    const QPoint tip(7, 1);  // the finger tip, in the plain picture's pixels
+    const qreal dpr = qApp->devicePixelRatio();
+    static const QPixmap twice = TwiceThePixels(QStringLiteral(":/pointer.png"));
+    if (dpr <= 1.0 || twice.isNull()) return QCursor(p, tip.x(), tip.y());
+    // The hand at the screen's pixels. Qt 6.4 on X11 takes a pointer's picture and its hot spot
+    // in device pixels, whatever the picture's ratio (measured); the other platforms (Wayland:
+    // buffer scale and a hot spot in its surface's units) take them in the picture's own units.
+    const QSize pixels = (QSizeF(p.size()) * dpr).toSize();
+    QPixmap hand = twice.size() == pixels ? twice : twice.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    if (QGuiApplication::platformName() == QLatin1String("xcb")) {
+        hand.setDevicePixelRatio(1.0);
+        return QCursor(hand, qRound(tip.x() * dpr), qRound(tip.y() * dpr));
+    }
+    hand.setDevicePixelRatio(dpr);
+    return QCursor(hand, tip.x(), tip.y());
 }

@@ -25,6 +25,13 @@ QPushButton* DesignButton(const QString& caption, const QFont& font);
 // by trying the image plugins loaded a score of libraries at start-up for one button picture.
 QPixmap BuiltInPicture(const QString& resource);
 
-// The pointer the cars, the grid pictures and some buttons show.
+class QIcon;
+
+// A built-in picture as a button's icon, together with its variant with twice the pixels
+// (":/avvio@2x.png"): Qt draws the one that fits the screen's pixel density.
+QIcon BuiltInIcon(const QString& resource);
+
+// The pointer the cars, the grid pictures and some buttons show, drawn for the screen's pixel
+// density (its finger tip is the hot spot).
 QCursor HandPointer();
 QPixmap HandPointerPixmap();

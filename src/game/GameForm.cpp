@@ -308,7 +308,9 @@ void GameForm::CaricaImmagini()
     for (int i = 0; i < N(); ++i) {
         const QString file = folder + QString::number(turno_.ColoreAuto[size_t(i)]) +
                              (turno_.DaSinistra ? QStringLiteral("s") : QStringLiteral("d")) + QStringLiteral(".gif");
-        Image1(i)->SetPicture(QPixmap(file));  // a missing picture leaves the car empty
+        // The file, or its "@2x" variant where the screen shows more pixels; a missing picture
+        // leaves the car empty.
+        Image1(i)->LoadPicture(file);
     }
 }
 

@@ -26,7 +26,7 @@ FormAvvioWindow::FormAvvioWindow() : Form(QStringLiteral("FormAvvio"), 8745, 670
 
     command1_ = Place(DesignButton(QStringLiteral("Avvio"), DesignFont(QStringLiteral("Arial"), 24, true)),
                       QStringLiteral("Command1"), -1, 2280, 4560, 4065, 1305);
-    command1_->setIcon(QIcon(BuiltInPicture(QStringLiteral(":/avvio.png"))));
+    command1_->setIcon(BuiltInIcon(QStringLiteral(":/avvio.png")));
     command1_->setIconSize(QSize(72, 48));
     command1_->setCursor(HandPointer());
     connect(command1_, &QPushButton::clicked, this, &FormAvvioWindow::Command1_Click);

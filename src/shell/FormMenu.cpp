@@ -22,7 +22,7 @@ namespace {
 QPushButton* NewButton(const QString& caption, const QString& picture)
 {
     auto* b = DesignButton(caption, DesignFont(QStringLiteral("Arial"), 18, true));
-    b->setIcon(QIcon(BuiltInPicture(picture)));
+    b->setIcon(BuiltInIcon(picture));
     b->setIconSize(QSize(96, 32));
     b->setCursor(HandPointer());
     return b;

@@ -12,8 +12,11 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QFile>
+#include <QImage>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPushButton>
 
 namespace {
@@ -173,6 +176,69 @@ TEST_F(ResizeTest, TheGameKeepsThePlayersRowThroughResizes)
     g->Image1_DragDrop(2, g->Image1(1));
     g->BottoneConferma_Click();
     EXPECT_EQ(NumEsatti, 1);
+}
+
+TEST_F(ResizeTest, CarsKeepTheirShapeAtEveryWindowSize)
+{
+    // Every car picture a grey place with a round black wheel in its middle. However the window
+    // stretches the places, the wheel shown stays round and in the middle of its place, on the
+    // cars and on the note pad.
+    QImage wheel(480, 180, QImage::Format_RGB32);
+    wheel.fill(QColor(0x70, 0x70, 0x70));
+    {
+        QPainter p(&wheel);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(Qt::NoPen);
+        p.setBrush(Qt::black);
+        p.drawEllipse(QPointF(240, 90), 75, 75);
+    }
+    for (int colour = 1; colour <= 10; ++colour)
+        for (const char direction : {'s', 'd'}) {
+            const QString name = QStringLiteral("immagini/%1%2").arg(colour).arg(direction);
+            QFile::remove(folder_->File(name + QStringLiteral("@2x.gif")));
+            ASSERT_TRUE(wheel.save(folder_->File(name + QStringLiteral(".gif")), "PNG"));
+        }
+    for (const QSize screen : {QSize(800, 600), QSize(1920, 1080), QSize(3840, 2160)})
+        for (const int n : {3, 5}) {
+            SetScreenSizeTwipsForTesting(screen.width() * 15, screen.height() * 15);
+            GameForm* g = OpenGame(n);
+            g->Command1_Click();
+            for (QWidget* place : {static_cast<QWidget*>(g->Image1(0)), static_cast<QWidget*>(g->Grid(2, 0))}) {
+                const QImage shown = place->grab().toImage();
+                QRect dark;
+                for (int y = 0; y < shown.height(); ++y)
+                    for (int x = 0; x < shown.width(); ++x)
+                        if (qGray(shown.pixel(x, y)) < 56) dark |= QRect(x, y, 1, 1);
+                const auto where = [&] {
+                    return QStringLiteral("%1 cars, %2x%3, %4 of %5x%6: wheel %7x%8 at %9,%10")
+                        .arg(n).arg(screen.width()).arg(screen.height()).arg(place->objectName())
+                        .arg(shown.width()).arg(shown.height()).arg(dark.width()).arg(dark.height())
+                        .arg(dark.x()).arg(dark.y()).toStdString();
+                };
+                ASSERT_FALSE(dark.isEmpty()) << where();
+                EXPECT_LE(std::abs(dark.width() - dark.height()), 2) << where();
+                EXPECT_LE(std::abs(2 * dark.center().x() - shown.width()), 4) << where();
+                EXPECT_LE(std::abs(2 * dark.center().y() - shown.height()), 4) << where();
+            }
+            GameWindow(n).Unload();
+            ProcessDeletes();
+        }
+}
+
+TEST_F(ResizeTest, LargePlacesTakeThePicturesWithTwiceThePixels)
+{
+    // A window grown beyond what the plain pictures show sharply (a large screen at 100 %) takes
+    // the pictures with twice the pixels, and the plain ones again when it shrinks back.
+    GameForm* g = OpenGame(3);
+    const auto picture = [g] {
+        return QStringLiteral("immagini/%1%2").arg(g->Modello().ColoreAuto[0]).arg(g->Modello().DaSinistra ? 's' : 'd');
+    };
+    EXPECT_EQ(g->Image1(0)->Picture().toImage(), QImage(folder_->File(picture() + QStringLiteral(".gif"))));
+    g->resize(3840, 2160);
+    EXPECT_EQ(g->Image1(0)->Picture().toImage(), QImage(folder_->File(picture() + QStringLiteral("@2x.gif"))));
+    EXPECT_EQ(g->Image1(0)->Picture().devicePixelRatio(), 2.0);
+    g->resize(1280, 800);
+    EXPECT_EQ(g->Image1(0)->Picture().toImage(), QImage(folder_->File(picture() + QStringLiteral(".gif"))));
 }
 
 TEST_F(ResizeTest, CaptionsThatNoLongerFitAreDrawnSmallerAndNeverLarger)

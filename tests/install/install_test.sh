@@ -18,7 +18,8 @@ for f in bin/parcolo lib/parcolo/parcolo lib/parcolo/libparcolo_sound.so lib/par
   [ -e "$prefix/$f" ] || { echo "not installed: $f"; exit 1; }
 done
 [ -x "$prefix/bin/parcolo" ] || { echo "the launcher is not executable"; exit 1; }
-[ "$(ls "$prefix/lib/parcolo/immagini" | wc -l)" -eq 20 ] || { echo "not all 20 car pictures"; exit 1; }
+[ "$(ls "$prefix/lib/parcolo/immagini" | grep -c -v '@2x')" -eq 20 ] || { echo "not all 20 car pictures"; exit 1; }
+[ "$(ls "$prefix/lib/parcolo/immagini" | grep -c '@2x\.gif$')" -eq 20 ] || { echo "not all 20 car pictures with twice the pixels"; exit 1; }
 grep -q '^CurrentLanguage=Italiano' "$prefix/lib/parcolo/LangSetting.ini" || { echo "the installed setting names no Italiano"; exit 1; }
 if command -v desktop-file-validate >/dev/null; then desktop-file-validate "$prefix/share/applications/parcolo.desktop"; fi
 if command -v appstreamcli >/dev/null; then appstreamcli validate --no-net "$prefix/share/metainfo/org.example.parcolo.metainfo.xml"; fi

@@ -1,13 +1,13 @@
 // Timings of the work the game does per event: a text lookup, a new turn, translating and
 // rescaling the five-car window. Runs on the offscreen platform with the shipped data.
 
-#include "forms/Form.h"
+#include "app/Instances.h"
 #include "game/GameForm.h"
-#include "language/MLSTranslateForm.h"
-#include "language/modLanguageSupport.h"
-#include "resize/clsResize.h"
-#include "shell/Instances.h"
-#include "shell/Modulo1.h"
+#include "text/modLanguageSupport.h"
+#include "text/Parole.h"
+#include "ui/clsResize.h"
+#include "ui/Form.h"
+#include "ui/MLSTranslateForm.h"
 
 #include <QApplication>
 #include <QFile>

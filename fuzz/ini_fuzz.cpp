@@ -3,7 +3,7 @@
 // Every lookup must return without harm, and a write of a plain value must read back as written
 // while every other value the file gave stays as it was; any other writable value reads back too.
 
-#include "language/IniFile.h"
+#include "text/IniFile.h"
 
 #include <QByteArray>
 #include <QString>

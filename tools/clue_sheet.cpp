@@ -3,7 +3,7 @@
 // With --check it prints what is wrong with the file's sentence templates and colour forms, and
 // how many clue lines have a template; the status is 1 when something is wrong.
 
-#include "clues/ClueSheet.h"
+#include "text/ClueSheet.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

@@ -4,19 +4,20 @@
 // with scripted draws so every picture shows the same game. With "dark-scheme" it takes only
 // the picture of a game under the desktop's dark scheme, the real leaving question over it.
 
-#include "forms/Controls.h"
-#include "forms/Design.h"
-#include "forms/Form.h"
-#include "forms/MsgBox.h"
-#include "forms/Properties.h"
+#include "app/FormAvvio.h"
+#include "app/FormInfo.h"
+#include "app/FormMenu.h"
+#include "app/Instances.h"
+#include "app/Sounds.h"
+#include "core/Rnd.h"
 #include "game/GameForm.h"
-#include "language/modLanguageSupport.h"
-#include "shell/FormAvvio.h"
-#include "shell/FormInfo.h"
-#include "shell/FormMenu.h"
-#include "shell/Instances.h"
-#include "shell/Modulo1.h"
-#include "shell/Rnd.h"
+#include "text/modLanguageSupport.h"
+#include "text/Parole.h"
+#include "ui/Controls.h"
+#include "ui/Design.h"
+#include "ui/Form.h"
+#include "ui/MsgBox.h"
+#include "ui/Properties.h"
 
 #include <QAction>
 #include <QApplication>

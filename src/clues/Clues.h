@@ -50,10 +50,6 @@ struct Pattern {
     std::vector<Line> lines;
 };
 
-// The patterns for n = 3, 4 or 5 cars (21, 24 or 45 of them), parsed and checked on first use.
-// Any other n gives an empty table.
-const std::vector<Pattern>& PatternsFor(int n);
-
 // Where the pieces of a clue come from. The last two are optional: without them every line is
 // assembled from its pieces.
 struct Sources {

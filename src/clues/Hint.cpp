@@ -1,5 +1,7 @@
 #include "clues/Hint.h"
 
+#include "clues/Patterns.h"
+
 #include <algorithm>
 #include <bitset>
 #include <numeric>

@@ -1,16 +1,19 @@
 #include "game/GameForm.h"
 
-#include "clues/ClueSheet.h"
 #include "clues/Clues.h"
 #include "clues/Hint.h"
-#include "forms/Controls.h"
-#include "forms/Design.h"
-#include "forms/MsgBox.h"
-#include "forms/Properties.h"
-#include "language/MLSTranslateForm.h"
-#include "language/modLanguageSupport.h"
-#include "resize/clsResize.h"
-#include "shell/Modulo1.h"
+#include "clues/Patterns.h"
+#include "core/Score.h"
+#include "text/ClueSheet.h"
+#include "text/GameTexts.h"
+#include "text/modLanguageSupport.h"
+#include "text/Parole.h"
+#include "ui/clsResize.h"
+#include "ui/Controls.h"
+#include "ui/Design.h"
+#include "ui/MLSTranslateForm.h"
+#include "ui/MsgBox.h"
+#include "ui/Properties.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -34,12 +37,6 @@ constexpr int kButtonWidth = 1665;
 constexpr int kStatusBarHeight = 500;
 
 int Nearest(double v) { return int(std::nearbyint(v)); }
-
-// A count stops at the largest 16-bit value instead of overflowing.
-void CountOne(qint16& count)
-{
-    if (count < std::numeric_limits<qint16>::max()) ++count;
-}
 
 QPushButton* NewButton(const QString& caption)
 {
@@ -201,7 +198,7 @@ GameForm::GameForm(const GameTable& table)
     addActions({undo, putBack});
 }
 
-QString GameForm::ColourKey(int colour) const { return clues::KeyName(table_.firstColourKey + colour - 1); }
+QString GameForm::ColourKey(int colour) const { return GameTextsFor(N())->ColourKey(colour); }
 
 void GameForm::Form_Load()
 {
@@ -459,7 +456,8 @@ void GameForm::Image_Click(int column, int Index)
 void GameForm::Command1_Click()
 {
     bubble_->hide();
-    turno_.RiempiGriglia(table_.rowMarkerKey ? MLSGetString(QString::fromLatin1(table_.rowMarkerKey)) : QString());
+    const char* marker = GameTextsFor(N())->rowMarkerKey;
+    turno_.RiempiGriglia(marker ? MLSGetString(QString::fromLatin1(marker)) : QString());
     for (int j = 0; j < N(); ++j)
         for (int column = 2; column <= N() + 1; ++column) Grid(column, j)->SetPicture(Image1(turno_.RigaAuto(j))->Picture());
     Mostra();
@@ -512,13 +510,13 @@ void GameForm::BottoneConferma_Click()
     if (turno_.Giudica()) {
         CountOne(NumEsatti);
         ShowCounts();
-        SuonoEsatto();
+        emit RispostaEsatta();
         conferma_->setEnabled(false);
         avanti_->setEnabled(true);
     } else {
         CountOne(NumErrati);
         ShowCounts();
-        SuonoErrato();
+        emit RispostaErrata();
     }
 }
 
@@ -538,7 +536,7 @@ void GameForm::MenuAzzera_Click()
 void GameForm::mnuEsci_Click()
 {
     bubble_->hide();
-    if (MsgBox(this, MLSGetString(QString::fromLatin1(table_.leavingKey)), MsgButtons::YesNo, MsgIcon::Question,
+    if (MsgBox(this, MLSGetString(QString::fromLatin1(GameTextsFor(N())->leavingKey)), MsgButtons::YesNo, MsgIcon::Question,
                QStringLiteral("Parcolo")) != MsgResult::Yes)
         return;
     emit Uscita();

@@ -10,9 +10,9 @@
 // swap of Image1_DragDrop (or its undo), a click or Space on the note pad in the one hide of
 // Image_Click.
 
-#include "forms/Form.h"
+#include "core/Turno.h"
 #include "game/GameTable.h"
-#include "game/Turno.h"
+#include "ui/Form.h"
 
 #include <QHash>
 #include <QString>
@@ -95,6 +95,9 @@ public:
 signals:
     // "Esci" answered with Yes: the main menu is to be shown; the window then unloads itself.
     void Uscita();
+    // An answer judged right or wrong, after it is counted: its sound is to be played.
+    void RispostaEsatta();
+    void RispostaErrata();
 
 private:
     // Panel 1: the word of key "0002" and the right answers; panel 2: key "0003" and the wrong

@@ -3,7 +3,7 @@
 namespace {
 
 constexpr GameTable kTables[] = {
-    {3, "FormAuto3", "Parcolo - tre automobili", 145, "0144", "0143",
+    {3, "FormAuto3", "Parcolo - tre automobili",
      {255, 255, 255}, {true, false, true},  // white to green
      {8625, 6495,
       {120, 3000, 5880, 0, 0}, 1200, 2655, 975,
@@ -11,7 +11,7 @@ constexpr GameTable kTables[] = {
       {840, 3720, 6600, 0, 0}, {2400, 2880, 3360, 0, 0},
       120, 3960, 4815, 1935,
       5040, 3960, 5040, 5040, 6840, 5040}},
-    {4, "FormAuto4", "Parcolo - quattro automobili", 173, "0172", nullptr,
+    {4, "FormAuto4", "Parcolo - quattro automobili",
      {255, 255, 255}, {true, true, false},  // white to blue
      {11190, 6495,
       {120, 2880, 5640, 8400, 0}, 840, 2655, 855,
@@ -19,7 +19,7 @@ constexpr GameTable kTables[] = {
       {840, 3600, 6360, 9120, 0}, {1920, 2400, 2880, 3360, 0},
       120, 3960, 6975, 1935,
       7200, 3960, 7200, 5040, 9240, 5040}},
-    {5, "FormAuto5", "Parcolo - cinque automobili", 32, "0031", nullptr,
+    {5, "FormAuto5", "Parcolo - cinque automobili",
      {255, 255, 0}, {true, true, false},  // yellow to black
      {11535, 6495,
       {120, 2400, 4680, 6960, 9240}, 240, 2175, 855,

@@ -21,9 +21,6 @@ struct GameTable {
     int n;                        // cars
     const char* formName;         // "FormAuto3"
     const char* title;            // design window title
-    int firstColourKey;           // key of colour 1; colours 1..10 take ten keys in a row
-    const char* leavingKey;       // the question of "Esci"
-    const char* rowMarkerKey;     // text key of the grid's row marker, or nullptr for the fixed text
     std::array<int, 3> bandStart; // background band i: per channel start - i where it falls
     std::array<bool, 3> bandFalls;
     GameLayout layout;

@@ -4,17 +4,19 @@
 // window: a turn of each game with the grid, a right and a wrong answer, leaving, the
 // information box, the manual, a language pick and the exit question.
 
-#include "forms/Controls.h"
-#include "forms/Properties.h"
+#include "app/FormAvvio.h"
+#include "app/FormInfo.h"
+#include "app/FormMenu.h"
+#include "app/Instances.h"
+#include "app/ModuloNavigate.h"
+#include "app/Sounds.h"
+#include "app/Startup.h"
+#include "core/Score.h"
 #include "game/GameForm.h"
-#include "language/modLanguageSupport.h"
-#include "shell/FormAvvio.h"
-#include "shell/FormInfo.h"
-#include "shell/FormMenu.h"
-#include "shell/Instances.h"
-#include "shell/Modulo1.h"
-#include "shell/ModuloNavigate.h"
 #include "support/AppFixture.h"
+#include "text/modLanguageSupport.h"
+#include "ui/Controls.h"
+#include "ui/Properties.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -1,15 +1,15 @@
 // The clue in the game window: what GeneraFrase writes into Label1, from a marker language file
 // whose texts name their keys.
 
-#include "clues/ClueSheet.h"
-#include "forms/Controls.h"
+#include "app/FormMenu.h"
+#include "app/Instances.h"
+#include "core/Rnd.h"
 #include "game/GameForm.h"
-#include "language/modLanguageSupport.h"
-#include "shell/FormMenu.h"
-#include "shell/Instances.h"
-#include "shell/Modulo1.h"
-#include "shell/Rnd.h"
 #include "support/AppFixture.h"
+#include "text/ClueSheet.h"
+#include "text/modLanguageSupport.h"
+#include "text/Parole.h"
+#include "ui/Controls.h"
 
 #include <QAction>
 #include <QFile>

@@ -7,14 +7,14 @@
 // drawn in a transparent colour). The pixels that differ are the text, and the second picture
 // holds the background under each of them.
 
-#include "forms/Controls.h"
-#include "forms/Design.h"
+#include "app/FormAvvio.h"
+#include "app/FormInfo.h"
+#include "app/FormMenu.h"
+#include "app/Instances.h"
 #include "game/GameForm.h"
-#include "shell/FormAvvio.h"
-#include "shell/FormInfo.h"
-#include "shell/FormMenu.h"
-#include "shell/Instances.h"
 #include "support/AppFixture.h"
+#include "ui/Controls.h"
+#include "ui/Design.h"
 
 #include <QAbstractButton>
 #include <QAction>

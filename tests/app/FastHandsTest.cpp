@@ -1,13 +1,13 @@
 // Fast hands: input that is queued before the window it started has finished loading, or that
 // lands where a window has just closed, never reaches a half-made or half-gone window.
 
-#include "forms/Form.h"
+#include "app/FormAvvio.h"
+#include "app/FormInfo.h"
+#include "app/FormMenu.h"
+#include "app/Instances.h"
 #include "game/GameForm.h"
-#include "shell/FormAvvio.h"
-#include "shell/FormInfo.h"
-#include "shell/FormMenu.h"
-#include "shell/Instances.h"
 #include "support/AppFixture.h"
+#include "ui/Form.h"
 
 #include <QCoreApplication>
 #include <QMouseEvent>

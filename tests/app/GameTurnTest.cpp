@@ -1,13 +1,14 @@
 // The game window and its turn: set-up, shuffle, colours, pictures, counts.
 
-#include "forms/Controls.h"
-#include "forms/Properties.h"
+#include "app/FormInfo.h"
+#include "app/FormMenu.h"
+#include "app/Instances.h"
+#include "core/Rnd.h"
+#include "core/Score.h"
 #include "game/GameForm.h"
-#include "shell/FormInfo.h"
-#include "shell/FormMenu.h"
-#include "shell/Instances.h"
-#include "shell/Modulo1.h"
 #include "support/AppFixture.h"
+#include "ui/Controls.h"
+#include "ui/Properties.h"
 
 #include <QDir>
 #include <QLabel>

@@ -2,11 +2,11 @@
 // starts, as a player's desktop does): the cars and the button pictures are drawn from the
 // pictures with twice the pixels, not scaled up from the plain ones.
 
-#include "forms/Controls.h"
+#include "app/FormAvvio.h"
+#include "app/Instances.h"
 #include "game/GameForm.h"
-#include "shell/FormAvvio.h"
-#include "shell/Instances.h"
 #include "support/AppFixture.h"
+#include "ui/Controls.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,9 +1,9 @@
 // The information box and the documentation.
 
-#include "shell/FormInfo.h"
-#include "shell/FormMenu.h"
-#include "shell/Instances.h"
-#include "shell/ModuloNavigate.h"
+#include "app/FormInfo.h"
+#include "app/FormMenu.h"
+#include "app/Instances.h"
+#include "app/ModuloNavigate.h"
 #include "support/AppFixture.h"
 
 #include <QLabel>

@@ -1,14 +1,14 @@
 // Playing without a mouse, undoing swaps, and the names screen readers get.
 
-#include "forms/Controls.h"
-#include "forms/Properties.h"
+#include "app/FormAvvio.h"
+#include "app/FormInfo.h"
+#include "app/FormMenu.h"
+#include "app/Instances.h"
+#include "core/Score.h"
 #include "game/GameForm.h"
-#include "shell/FormAvvio.h"
-#include "shell/FormInfo.h"
-#include "shell/FormMenu.h"
-#include "shell/Instances.h"
-#include "shell/Modulo1.h"
 #include "support/AppFixture.h"
+#include "ui/Controls.h"
+#include "ui/Properties.h"
 
 #include <QAccessible>
 #include <QApplication>

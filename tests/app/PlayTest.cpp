@@ -1,12 +1,13 @@
 // Playing a turn: swapping cars, the possibilities grid, judging, counting and leaving.
 
-#include "forms/Controls.h"
-#include "forms/Properties.h"
+#include "app/FormMenu.h"
+#include "app/Instances.h"
+#include "app/Sounds.h"
+#include "core/Score.h"
 #include "game/GameForm.h"
-#include "shell/FormMenu.h"
-#include "shell/Instances.h"
-#include "shell/Modulo1.h"
 #include "support/AppFixture.h"
+#include "ui/Controls.h"
+#include "ui/Properties.h"
 
 #include <QAction>
 #include <QApplication>

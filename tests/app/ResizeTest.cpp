@@ -1,14 +1,14 @@
 // Screen fitting: controls follow the window in proportion, from the recorded layout.
 
-#include "forms/Controls.h"
-#include "forms/Properties.h"
+#include "app/FormInfo.h"
+#include "app/FormMenu.h"
+#include "app/Instances.h"
+#include "core/Score.h"
 #include "game/GameForm.h"
-#include "resize/clsResize.h"
-#include "shell/FormInfo.h"
-#include "shell/FormMenu.h"
-#include "shell/Instances.h"
-#include "shell/Modulo1.h"
 #include "support/AppFixture.h"
+#include "ui/clsResize.h"
+#include "ui/Controls.h"
+#include "ui/Properties.h"
 
 #include <QAction>
 #include <QCoreApplication>

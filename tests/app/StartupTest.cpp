@@ -1,12 +1,16 @@
 // Start-up, the second-copy refusal, the shared state, the sounds and the exit question.
 
-#include "forms/Form.h"
-#include "shell/FormAvvio.h"
-#include "shell/FormMenu.h"
-#include "shell/Instances.h"
-#include "shell/Modulo1.h"
-#include "shell/Rnd.h"
+#include "app/FormAvvio.h"
+#include "app/FormMenu.h"
+#include "app/InstanceLock.h"
+#include "app/Instances.h"
+#include "app/Sounds.h"
+#include "app/Startup.h"
+#include "core/Rnd.h"
 #include "support/AppFixture.h"
+#include "text/Parole.h"
+#include "ui/clsResize.h"
+#include "ui/Form.h"
 
 #include <QCoreApplication>
 #include <QEvent>

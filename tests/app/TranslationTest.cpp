@@ -1,15 +1,15 @@
 // Windows take their texts from the current language file; the language menu switches live.
 
-#include "forms/Controls.h"
-#include "forms/Properties.h"
+#include "app/FormAvvio.h"
+#include "app/FormMenu.h"
+#include "app/Instances.h"
 #include "game/GameForm.h"
-#include "language/MLSTranslateForm.h"
-#include "language/modLanguageSupport.h"
-#include "shell/FormAvvio.h"
-#include "shell/FormMenu.h"
-#include "shell/Instances.h"
-#include "shell/Modulo1.h"
 #include "support/AppFixture.h"
+#include "text/modLanguageSupport.h"
+#include "text/Parole.h"
+#include "ui/Controls.h"
+#include "ui/MLSTranslateForm.h"
+#include "ui/Properties.h"
 
 #include <QAction>
 #include <QCheckBox>

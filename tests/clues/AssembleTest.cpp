@@ -13,6 +13,7 @@
 #include <QStringList>
 
 #include "clues/Clues.h"
+#include "clues/Patterns.h"
 
 namespace {
 

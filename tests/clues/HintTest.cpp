@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "clues/Hint.h"
+#include "clues/Patterns.h"
 
 namespace {
 

@@ -26,6 +26,7 @@
 #include <vector>
 
 #include "clues/Meaning.h"
+#include "clues/Patterns.h"
 #include "clues/Roles.h"
 
 namespace {

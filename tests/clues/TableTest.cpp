@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "clues/Patterns.h"
 #include "clues/PatternTables.h"
 
 namespace {

@@ -1,8 +1,8 @@
 // The rules of a turn without any window: draws, swaps and undo, the judgement in both
 // directions, the note pad, and a row laid out again at another size.
 
-#include "game/Turno.h"
-#include "shell/Rnd.h"
+#include "core/Rnd.h"
+#include "core/Turno.h"
 
 #include <gtest/gtest.h>
 

@@ -2,12 +2,13 @@
 // its pieces, a template replaces its line, and every shipped language has a usable template for
 // every clue line that reads cleanly whatever the colours.
 
-#include "clues/ClueSheet.h"
 #include "clues/Clues.h"
-#include "clues/Parole.h"
-#include "game/GameTable.h"
-#include "language/modLanguageSupport.h"
+#include "clues/Patterns.h"
 #include "support/TestFolder.h"
+#include "text/ClueSheet.h"
+#include "text/GameTexts.h"
+#include "text/modLanguageSupport.h"
+#include "text/Parole.h"
 
 #include <QDir>
 #include <QRegularExpression>
@@ -23,7 +24,7 @@ QByteArray PiecesFile(const QByteArray& extra = QByteArray())
     for (int key = 2; key <= 211; ++key) {
         QByteArray value = "<T" + clues::KeyName(key).toLatin1() + ">";
         for (const int n : {3, 4, 5})
-            if (const int c = key - GameTableFor(n)->firstColourKey + 1; c >= 1 && c <= 10) value = "<C" + QByteArray::number(c) + ">";
+            if (const int c = key - GameTextsFor(n)->firstColourKey + 1; c >= 1 && c <= 10) value = "<C" + QByteArray::number(c) + ">";
         file += clues::KeyName(key).toLatin1() + "=\"" + value + "\"\r\n";
     }
     return file + extra;
@@ -39,7 +40,7 @@ clues::Sources Pieces()
 NomiColori ColourNames(int n)
 {
     NomiColori names;
-    for (int c = 1; c <= 10; ++c) names[size_t(c)] = MLSGetString(clues::KeyName(GameTableFor(n)->firstColourKey + c - 1));
+    for (int c = 1; c <= 10; ++c) names[size_t(c)] = MLSGetString(GameTextsFor(n)->ColourKey(c));
     return names;
 }
 

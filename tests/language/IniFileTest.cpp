@@ -1,6 +1,6 @@
 // The INI reader and writer: the rules the language files rely on, for small and big files.
 
-#include "language/IniFile.h"
+#include "text/IniFile.h"
 
 #include <gtest/gtest.h>
 

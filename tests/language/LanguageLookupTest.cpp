@@ -1,7 +1,7 @@
 // The texts by key from the current language file, and the settings file.
 
-#include "language/modLanguageSupport.h"
 #include "support/TestFolder.h"
+#include "text/modLanguageSupport.h"
 
 #include <QDir>
 #include <QFile>

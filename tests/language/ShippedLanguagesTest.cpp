@@ -4,7 +4,7 @@
 // replacement character and no C1 control (what a byte that Windows-1252 leaves undefined turns
 // into), and not UTF-8 saved without its byte-order mark.
 
-#include "language/IniFile.h"
+#include "text/IniFile.h"
 
 #include <QDir>
 #include <QFile>

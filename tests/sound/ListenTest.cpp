@@ -3,10 +3,10 @@
 // file, sample for sample, from its first audible sample on; a sound still playing is cut off by
 // the next one without leaving a piece of it behind; and with sounds off the recording is silent.
 
-#include "forms/Form.h"
-#include "language/modLanguageSupport.h"
-#include "shell/Modulo1.h"
-#include "shell/Rnd.h"
+#include "app/Sounds.h"
+#include "core/Rnd.h"
+#include "text/modLanguageSupport.h"
+#include "ui/Form.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -1,14 +1,16 @@
 #include "support/AppFixture.h"
 
-#include "forms/Form.h"
-#include "forms/Controls.h"
-#include "forms/Properties.h"
+#include "app/FormMenu.h"
+#include "app/Instances.h"
+#include "app/Sounds.h"
+#include "core/Rnd.h"
 #include "game/GameForm.h"
-#include "shell/FormMenu.h"
-#include "shell/Instances.h"
-#include "language/modLanguageSupport.h"
-#include "shell/Modulo1.h"
-#include "shell/Rnd.h"
+#include "text/modLanguageSupport.h"
+#include "text/Parole.h"
+#include "ui/clsResize.h"
+#include "ui/Controls.h"
+#include "ui/Form.h"
+#include "ui/Properties.h"
 
 #include <QCoreApplication>
 #include <QEvent>

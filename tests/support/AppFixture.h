@@ -2,8 +2,8 @@
 // Window tests: a program folder with the shipped data, a scripted random source, message boxes
 // answered by the test, sounds and the end of the program recorded instead of done.
 
-#include "forms/MsgBox.h"
 #include "support/TestFolder.h"
+#include "ui/MsgBox.h"
 
 #include <QStringList>
 

@@ -1,7 +1,7 @@
 // main() of the window tests: a QApplication on the offscreen platform, message boxes and the
 // end of the program answered by the tests instead of a person.
 
-#include "forms/Form.h"
+#include "ui/Form.h"
 
 #include <QApplication>
 

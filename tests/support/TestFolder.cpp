@@ -1,6 +1,6 @@
 #include "support/TestFolder.h"
 
-#include "language/modLanguageSupport.h"
+#include "text/modLanguageSupport.h"
 
 #include <QDir>
 #include <QDirIterator>

@@ -1,0 +1,18 @@
+#include "app/ExitQuestion.h"
+
+#include "app/InstanceLock.h"
+#include "text/modLanguageSupport.h"
+#include "ui/clsResize.h"
+#include "ui/Form.h"
+#include "ui/MsgBox.h"
+
+void ChiediUscita(QWidget* asker)
+{
+    if (MsgBox(asker, MLSGetString(QStringLiteral("0030")), MsgButtons::YesNo, MsgIcon::Question,
+               QStringLiteral("Parcolo")) != MsgResult::Yes)
+        return;
+    Ridimensionatore.reset();
+    // Ending at once skips every destructor: the lock must go first, or it stays behind.
+    ReleaseInstanceLock();
+    EndProgram(true);
+}

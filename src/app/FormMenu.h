@@ -1,0 +1,69 @@
+#pragma once
+// The main menu: a game window for three, four or five cars, sounds on and off, quit; the menu
+// bar opens the information box and the manual and chooses the language.
+
+#include "ui/Form.h"
+
+#include <vector>
+
+class QAction;
+class QActionGroup;
+class QCheckBox;
+class QMenu;
+class QPushButton;
+
+class FormMenuWindow : public Form {
+    Q_OBJECT
+public:
+    FormMenuWindow();
+
+    void Form_Load() override;
+    void Form_Activate() override;
+    void Form_Resize() override;
+    void Check1_Click();
+    void Command1_Click();
+    void Command2_Click();
+    void Command3_Click();
+    void Command4_Click();
+    void mnuabout_Click();
+    void mnudoc_Click();
+
+    // The language menu: one item per language file beside the program, the current one
+    // checked; picking one switches every loaded window at once and stores the choice.
+    void MLSFillMenuLanguages();
+    void mnuLanguage_Click(int Index);
+
+    QPushButton* Command1() const { return command1_; }
+    QPushButton* Command2() const { return command2_; }
+    QPushButton* Command3() const { return command3_; }
+    QPushButton* Command4() const { return command4_; }
+    QCheckBox* Check1() const { return check1_; }
+    QMenu* Mnuinfo() const { return mnuinfo_; }
+    QAction* mnudoc() const { return mnudoc_; }
+    QAction* mnuabout() const { return mnuabout_; }
+    QMenu* mnuLanguages() const { return mnuLanguages_; }
+    // Element k of the language item array; nullptr past its end.
+    QAction* mnuLanguage(int k) const;
+    int mnuLanguageCount() const { return int(mnuLanguage_.size()); }
+
+signals:
+    // The windows this one opens; they are wired where the windows' default instances are made.
+    void ApriGioco(int cars);  // the game window for that many cars
+    void Informazioni();       // the information box
+
+private:
+    void OpenGame(int cars);
+    QAction* NewLanguageItem(const QString& caption, int index);
+
+    QPushButton* command4_;
+    QPushButton* command2_;
+    QPushButton* command3_;
+    QCheckBox* check1_;
+    QPushButton* command1_;
+    QMenu* mnuinfo_;
+    QAction* mnudoc_;
+    QAction* mnuabout_;
+    QMenu* mnuLanguages_;
+    QActionGroup* languageGroup_;
+    std::vector<QAction*> mnuLanguage_;
+};

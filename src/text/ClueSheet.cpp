@@ -1,0 +1,162 @@
+#include "text/ClueSheet.h"
+
+#include "clues/Patterns.h"
+
+#include "clues/Clues.h"
+#include "text/GameTexts.h"
+#include "text/modLanguageSupport.h"
+#include "text/Parole.h"
+
+#include <QFileInfo>
+
+#include <set>
+
+namespace {
+
+const QString kColourForms = QStringLiteral("ColourForms");
+
+QString Escaped(QString caption)
+{
+    return caption.replace(u'\\', QLatin1String("\\\\")).replace(u'\r', QLatin1String("\\r")).replace(u'\n', QLatin1String("\\n"));
+}
+
+QString TemplateSection(int n) { return QStringLiteral("Clues%1").arg(n); }
+QString TemplateKey(int pattern, int line) { return QStringLiteral("%1.%2").arg(pattern).arg(line + 1); }
+QString FormKey(const QString& form, int colour) { return QStringLiteral("%1.%2").arg(form).arg(colour); }
+
+// The pieces of a clue of n cars, pattern p: colour names, the clue words, the current
+// language's texts, templates and colour forms.
+clues::Sources LanguageSources(int n, int pattern, const ColoriAuto& coloreAuto, const NomiColori& nomeColore)
+{
+    const QString file = MLSLanguageFile();
+    return {
+        [&](int car) { return nomeColore[size_t(coloreAuto[size_t(car)])]; },
+        [](int entry) { return Parole[size_t(entry)]; },
+        [](const QString& key) { return MLSGetString(key); },
+        [file, n, pattern](int line) { return MLSReadIniEntry(file, TemplateSection(n), TemplateKey(pattern, line)); },
+        [file, &coloreAuto](int car, const QString& form) {
+            return MLSReadIni(file, kColourForms, FormKey(form, coloreAuto[size_t(car)])).value_or(QString());
+        },
+    };
+}
+
+const clues::Pattern* PatternOf(int n, int pattern)
+{
+    const std::vector<clues::Pattern>& patterns = clues::PatternsFor(n);
+    return pattern >= 0 && pattern < int(patterns.size()) ? &patterns[size_t(pattern)] : nullptr;
+}
+
+// The sheet's colouring: car k has colour number k + 1, named by that window's colour keys.
+struct SheetColours {
+    ColoriAuto coloreAuto{1, 2, 3, 4, 5};
+    NomiColori nomeColore;
+    explicit SheetColours(int n)
+    {
+        const GameTexts* texts = GameTextsFor(n);
+        for (int c = 1; c <= 10; ++c) nomeColore[size_t(c)] = MLSGetString(texts->ColourKey(c));
+    }
+};
+
+// f(n, p, caption) for every pattern of every window.
+template <class F>
+void ForEveryClue(F f)
+{
+    for (const int n : {3, 4, 5}) {
+        const SheetColours colours(n);
+        const int count = int(clues::PatternsFor(n).size());
+        for (int p = 0; p < count; ++p) f(n, p, ClueText(n, p, colours.coloreAuto, colours.nomeColore));
+    }
+}
+
+}  // namespace
+
+QString ClueText(int n, int pattern, const ColoriAuto& coloreAuto, const NomiColori& nomeColore)
+{
+    const clues::Pattern* p = PatternOf(n, pattern);
+    return p ? clues::Assemble(*p, LanguageSources(n, pattern, coloreAuto, nomeColore)) : QString();
+}
+
+QString ClueLineText(int n, int pattern, int line, const ColoriAuto& coloreAuto, const NomiColori& nomeColore)
+{
+    const clues::Pattern* p = PatternOf(n, pattern);
+    if (!p || line < 0 || line >= int(p->lines.size())) return QString();
+    return clues::LineText(*p, size_t(line), LanguageSources(n, pattern, coloreAuto, nomeColore));
+}
+
+void UseLanguageFile(const QString& file)
+{
+    const QFileInfo info(file);
+    SetProgramFolder(info.absolutePath());
+    QString name = info.fileName();
+    if (name.endsWith(QLatin1String(".lng"), Qt::CaseInsensitive)) name.chop(4);
+    MLSCurrentLanguage = name;
+    LoadParole();
+}
+
+QString ClueLines()
+{
+    QString out;
+    ForEveryClue([&](int n, int p, const QString& caption) {
+        out += QStringLiteral("%1 %2 ").arg(n).arg(p) + Escaped(caption) + u'\n';
+    });
+    return out;
+}
+
+QString ClueSheet()
+{
+    QString out;
+    ForEveryClue([&](int n, int p, QString caption) {
+        caption.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+        if (!caption.endsWith(u'\n')) caption += u'\n';
+        out += QStringLiteral("%1 cars, pattern %2\n").arg(n).arg(p) + caption + u'\n';
+    });
+    return out;
+}
+
+QStringList TemplateProblems()
+{
+    const QString file = MLSLanguageFile();
+    QStringList problems;
+    std::set<QString> forms;
+    for (const int n : {3, 4, 5}) {
+        const QString section = TemplateSection(n);
+        std::set<QString> lineKeys;
+        const std::vector<clues::Pattern>& patterns = clues::PatternsFor(n);
+        for (size_t p = 0; p < patterns.size(); ++p)
+            for (size_t l = 0; l < patterns[p].lines.size(); ++l) {
+                const QString key = TemplateKey(int(p), int(l));
+                lineKeys.insert(key);
+                const auto text = MLSReadIniEntry(file, section, key);
+                if (!text) continue;
+                const QString problem = clues::TemplateProblem(*text, patterns[p].lines[l]);
+                if (!problem.isEmpty()) problems << QStringLiteral("[%1] %2: %3").arg(section, key, problem);
+                else
+                    for (const QString& form : clues::ParseTemplate(*text)->Forms()) forms.insert(form.toCaseFolded());
+            }
+        for (const QString& key : MLSReadIniKeys(file, section))
+            if (!lineKeys.count(key)) problems << QStringLiteral("[%1] %2: no clue line has this number").arg(section, key);
+    }
+    for (const QString& form : forms) {
+        QStringList missing;
+        for (int c = 1; c <= 10; ++c) {
+            const auto text = MLSReadIniEntry(file, kColourForms, FormKey(form, c));
+            if (!text || text->trimmed().isEmpty()) missing << QString::number(c);
+        }
+        if (!missing.isEmpty())
+            problems << QStringLiteral("[%1] form \"%2\" is missing for colour %3").arg(kColourForms, form, missing.join(QStringLiteral(", ")));
+    }
+    return problems;
+}
+
+std::pair<int, int> TemplateCoverage()
+{
+    const QString file = MLSLanguageFile();
+    int covered = 0, lines = 0;
+    for (const int n : {3, 4, 5}) {
+        const std::vector<clues::Pattern>& patterns = clues::PatternsFor(n);
+        for (size_t p = 0; p < patterns.size(); ++p)
+            for (size_t l = 0; l < patterns[p].lines.size(); ++l, ++lines)
+                if (MLSReadIniEntry(file, TemplateSection(n), TemplateKey(int(p), int(l)))) ++covered;
+    }
+    return {covered, lines};
+}

@@ -1,0 +1,423 @@
+#include "ui/Form.h"
+
+#include "ui/AccessibleNames.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QHash>
+#include <QMenuBar>
+#include <QPainter>
+#include <QScreen>
+#include <QWindow>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+// Every registered control's record, whatever its form.
+QHash<const QObject*, ControlRecord*>& Records()
+{
+    static QHash<const QObject*, ControlRecord*> records;
+    return records;
+}
+
+QList<QPointer<Form>>& Loaded()
+{
+    static QList<QPointer<Form>> forms;
+    return forms;
+}
+
+QPointer<Form>& ActiveForm()
+{
+    static QPointer<Form> active;
+    return active;
+}
+
+std::optional<QSizeF>& ScreenOverride()
+{
+    static std::optional<QSizeF> size;
+    return size;
+}
+
+std::function<void(bool)>& EndHandler()
+{
+    static std::function<void(bool)> handler;
+    return handler;
+}
+
+QRect ScreenArea()
+{
+    if (const QScreen* s = QGuiApplication::primaryScreen()) return s->availableGeometry();
+    return QRect(0, 0, 1024, 768);
+}
+
+// Where Top 0, Left 0 lies: the corner of the available desktop area.
+QPoint ScreenOrigin() { return ScreenOverride() ? QPoint(0, 0) : ScreenArea().topLeft(); }
+
+int& BusyDepth()
+{
+    static int depth = 0;
+    return depth;
+}
+
+// Counts a form's load, activation or unload while it runs.
+struct Busy {
+    Busy() { ++BusyDepth(); }
+    ~Busy() { --BusyDepth(); }
+    Busy(const Busy&) = delete;
+    Busy& operator=(const Busy&) = delete;
+};
+
+bool IsInput(QEvent::Type t)
+{
+    switch (t) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::Shortcut:
+    case QEvent::ShortcutOverride:
+    case QEvent::Wheel:
+    case QEvent::ContextMenu:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Sees every event of the program before its receiver does and keeps input away from forms
+// that are not whole. Message boxes and other windows that are no form are left alone.
+class InputGuard : public QObject {
+protected:
+    bool eventFilter(QObject* watched, QEvent* e) override
+    {
+        if (!IsInput(e->type()) || !watched->isWidgetType()) return false;
+        QWidget* window = static_cast<QWidget*>(watched)->window();
+        if (e->type() == QEvent::MouseButtonPress) lastPressed_ = window;
+        const auto* form = qobject_cast<Form*>(window);
+        if (!form) return false;
+        if (form->IsUnloaded() || FormsBusy()) return true;
+        // Qt makes the second press of a double click a double-click event for whatever lies
+        // under the pointer; when the first press went elsewhere it is no click here.
+        return e->type() == QEvent::MouseButtonDblClick && lastPressed_ != window;
+    }
+
+private:
+    QPointer<QWidget> lastPressed_;
+};
+
+void GuardInput()
+{
+    static InputGuard* guard = nullptr;
+    if (guard || !QCoreApplication::instance()) return;
+    guard = new InputGuard;
+    guard->setParent(QCoreApplication::instance());
+    QCoreApplication::instance()->installEventFilter(guard);
+}
+
+// The canvas the controls sit on; it paints the form's background bands. A control whose
+// caption changes asks its parent, the canvas, for a new layout: then the captions are fitted.
+class CanvasWidget : public QWidget {
+public:
+    CanvasWidget(Form* form, std::function<void(QWidget*)> paint) : QWidget(form), paint_(std::move(paint)) {}
+
+protected:
+    void paintEvent(QPaintEvent*) override { paint_(this); }
+
+private:
+    std::function<void(QWidget*)> paint_;
+};
+
+}  // namespace
+
+std::array<QRgb, 256> Bands(const BandRule& rule)
+{
+    std::array<QRgb, 256> colours{};
+    for (int i = 0; i < 256; ++i) {
+        int c[3];
+        for (int k = 0; k < 3; ++k) c[k] = rule.falls[size_t(k)] ? rule.start[size_t(k)] - i : rule.start[size_t(k)];
+        colours[size_t(i)] = qRgb(qBound(0, c[0], 255), qBound(0, c[1], 255), qBound(0, c[2], 255));
+    }
+    return colours;
+}
+
+Form::Form(const QString& name, int designWidthTwips, int designHeightTwips)
+    : canvas_(new CanvasWidget(this, [this](QWidget* c) { PaintCanvas(c); })),
+      designWidth_(designWidthTwips),
+      designHeight_(designHeightTwips)
+{
+    setObjectName(name);
+    setCentralWidget(canvas_);
+    GuardInput();
+    InstallAccessibleNames();
+}
+
+Form::~Form()
+{
+    Loaded().removeAll(QPointer<Form>(this));
+    for (const ControlRecord& r : records_) Records().remove(r.control);
+}
+
+void Form::Register(QObject* control, const QString& name, int index)
+{
+    control->setObjectName(name);
+    records_.push_back({control, name, index >= 0 ? index : -1, QString(), std::nullopt});
+    Records().insert(control, &records_.back());
+    // A control deleted before its form (a menu item taken away) leaves no record behind.
+    connect(control, &QObject::destroyed, this, [control] { Records().remove(control); });
+    controls_.append(control);
+}
+
+ControlRecord* Form::RecordOf(const QObject* control) { return Records().value(control); }
+
+bool Form::PlaceAt(QObject* control, const QRectF& r)
+{
+    ControlRecord* record = RecordOf(control);
+    if (!record || !control->isWidgetType()) return false;
+    record->twips = r;
+    static_cast<QWidget*>(control)->setGeometry(qRound(r.x() / kTwipsPerPixel), qRound(r.y() / kTwipsPerPixel),
+                                                qRound(r.width() / kTwipsPerPixel), qRound(r.height() / kTwipsPerPixel));
+    return true;
+}
+
+QObject* Form::Control(const QString& name, int index) const
+{
+    for (const ControlRecord& r : records_)
+        if (r.name == name && r.index == (index < 0 ? -1 : index)) return r.control;
+    return nullptr;
+}
+
+int Form::MenuBarHeight() const
+{
+    const QWidget* bar = menuWidget();
+    if (!bar || bar->isHidden() || bar->actions().isEmpty()) return 0;
+    return bar->sizeHint().height();
+}
+
+double Form::ScaleWidth() const { return width() * kTwipsPerPixel; }
+double Form::ScaleHeight() const { return (height() - MenuBarHeight()) * kTwipsPerPixel; }
+
+QMargins Form::FrameMargins() const
+{
+    if (const QWindow* w = windowHandle()) return w->frameMargins();
+    return {};
+}
+
+QRect Form::OuterRect() const { return outer_ ? *outer_ : frameGeometry(); }
+
+void Form::SetFormTop(double twips)
+{
+    QRect r = OuterRect();
+    r.moveTop(ScreenOrigin().y() + qRound(twips / kTwipsPerPixel));
+    outer_ = r;
+    PlaceFrame();
+}
+
+void Form::SetFormLeft(double twips)
+{
+    QRect r = OuterRect();
+    r.moveLeft(ScreenOrigin().x() + qRound(twips / kTwipsPerPixel));
+    outer_ = r;
+    PlaceFrame();
+}
+
+void Form::SetFormWidth(double twips)
+{
+    QRect r = OuterRect();
+    r.setWidth(qMax(1, qRound(twips / kTwipsPerPixel)));
+    outer_ = r;
+    PlaceFrame();
+}
+
+void Form::SetFormHeight(double twips)
+{
+    QRect r = OuterRect();
+    r.setHeight(qMax(1, qRound(twips / kTwipsPerPixel)));
+    outer_ = r;
+    PlaceFrame();
+}
+
+void Form::PlaceFrame()
+{
+    // The frame is the window manager's: the client gets what the frame leaves of the rectangle.
+    // Until the window is framed the margins are 0; event() places it again once they are known.
+    // Placed by its client rectangle: the frame Qt remembers may be older than these margins.
+    const QMargins m = FrameMargins();
+    placedWith_ = m;
+    const QRect client = outer_->marginsRemoved(m);
+    const QRect wanted(client.topLeft(), client.size().expandedTo(QSize(1, 1)));
+    if (!WindowsPlaceThemselves()) {
+        // Only the size is the window's to choose; where Qt believes it stands means nothing.
+        if (size() != wanted.size()) resize(wanted.size());
+        return;
+    }
+    if (geometry() != wanted) setGeometry(wanted);
+}
+
+bool Form::IsMinimised() const { return isMinimized(); }
+
+void Form::FillScreen()
+{
+    if (!WindowsPlaceThemselves()) {
+        // Only the compositor knows the room its panels leave: it gives it to a maximised window.
+        setWindowState((windowState() & ~(Qt::WindowMinimized | Qt::WindowFullScreen)) | Qt::WindowMaximized);
+        return;
+    }
+    SetFormTop(0);
+    SetFormLeft(0);
+    SetFormHeight(ScreenHeightTwips());
+    SetFormWidth(ScreenWidthTwips());
+}
+
+void Form::PaintBands(const std::array<QRgb, 256>& colours)
+{
+    bands_ = colours;
+    canvas_->update();
+}
+
+void Form::PaintCanvas(QWidget* canvas)
+{
+    if (!bands_) return;
+    QPainter p(canvas);
+    // The bands divide the client area (status bar included) into 256 rows from the top.
+    const double client = ScaleHeight() / kTwipsPerPixel;
+    for (int i = 0; i < 256; ++i) {
+        const int top = int(client * i / 256.0);
+        const int bottom = int(client * (i + 1) / 256.0);
+        if (bottom <= top) continue;
+        p.fillRect(0, top, canvas->width(), bottom - top, QColor::fromRgb((*bands_)[size_t(i)]));
+    }
+}
+
+void Form::Activate()
+{
+    if (unloaded_ || ActiveForm() == this) return;
+    ActiveForm() = this;
+    Busy busy;
+    Form_Activate();
+}
+
+bool Form::event(QEvent* e)
+{
+    if (e->type() == QEvent::WindowActivate && !unloaded_ && isVisible()) Activate();
+    const bool done = QMainWindow::event(e);
+    switch (e->type()) {
+    case QEvent::Move:
+    case QEvent::Resize:
+    case QEvent::Show:
+    case QEvent::WindowActivate:
+    case QEvent::UpdateRequest:
+        // Framed late, or framed anew: the frame must keep the rectangle asked for. A window
+        // manager that puts the frame around the window where it stands moves nothing, so the
+        // first activation and the first paint look too. A window the player has moved or
+        // sized meanwhile keeps the frame margins, and stays put.
+        if (outer_ && !unloaded_ && isVisible() && windowState() == Qt::WindowNoState &&
+            FrameMargins() != placedWith_)
+            PlaceFrame();
+        break;
+    default:
+        break;
+    }
+    return done;
+}
+
+void Form::resizeEvent(QResizeEvent* e)
+{
+    QMainWindow::resizeEvent(e);
+    if (!unloaded_) Form_Resize();
+}
+
+void Form::closeEvent(QCloseEvent* e)
+{
+    // Closed by its window border: unloaded like any other way, without a question.
+    e->accept();
+    Unload();
+}
+
+void Form::Unload()
+{
+    if (unloaded_) return;
+    Busy busy;
+    unloaded_ = true;
+    if (ActiveForm() == this) ActiveForm() = nullptr;
+    Loaded().removeAll(QPointer<Form>(this));
+    hide();
+    deleteLater();
+    if (Loaded().isEmpty()) EndProgram(false);
+}
+
+Form* DefaultForm::Load()
+{
+    if (IsLoaded()) return instance_.data();
+    Busy busy;
+    Form* f = factory_();
+    instance_ = f;
+    f->designCaption_ = f->windowTitle();
+    f->resize(qRound(f->designWidth_ / kTwipsPerPixel),
+              qRound(f->designHeight_ / kTwipsPerPixel) + f->MenuBarHeight());
+    Loaded().append(f);
+    f->Form_Load();
+    return f;
+}
+
+void DefaultForm::Show()
+{
+    Busy busy;
+    Form* f = Load();
+    if (f->IsUnloaded()) return;  // its Form_Load unloaded it again
+    f->show();
+    f->raise();
+    f->activateWindow();
+    f->Activate();
+}
+
+void DefaultForm::Unload()
+{
+    if (IsLoaded()) instance_->Unload();
+}
+
+bool FormsBusy() { return BusyDepth() > 0; }
+
+QList<Form*> LoadedForms()
+{
+    QList<Form*> forms;
+    for (const auto& f : Loaded())
+        if (f) forms.append(f.data());
+    return forms;
+}
+
+bool WindowsPlaceThemselves()
+{
+    // Qt names its Wayland platforms "wayland", "wayland-egl" and so on.
+    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
+double ScreenWidthTwips()
+{
+    if (ScreenOverride()) return ScreenOverride()->width();
+    return ScreenArea().width() * kTwipsPerPixel;
+}
+
+double ScreenHeightTwips()
+{
+    if (ScreenOverride()) return ScreenOverride()->height();
+    return ScreenArea().height() * kTwipsPerPixel;
+}
+
+void SetScreenSizeTwipsForTesting(double width, double height) { ScreenOverride() = QSizeF(width, height); }
+
+void SetProgramEndHandler(std::function<void(bool atOnce)> handler) { EndHandler() = std::move(handler); }
+
+void EndProgram(bool atOnce)
+{
+    if (EndHandler()) return EndHandler()(atOnce);
+    if (!atOnce) {
+        QCoreApplication::quit();
+        return;
+    }
+    // At once: no window gets its unload events and no further code runs.
+    std::fflush(nullptr);
+    std::_Exit(0);
+}

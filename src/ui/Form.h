@@ -1,0 +1,217 @@
+#pragma once
+// The window runtime: a form is a window with an ordered list of controls and three events.
+//
+// Controls are widgets, menus and menu actions, kept in the order the form adds them (the order
+// the translation and the resizer walk). Controls of an array share one objectName and carry
+// their index. Widgets sit on the form's canvas at rectangles given in twips (15 twips per
+// logical pixel; Qt's high-DPI scaling does the rest).
+//
+// Every form has one program-wide default instance (DefaultForm): showing it loads it first
+// (Form_Load runs), unloading destroys it, the next show loads it afresh. When the last loaded
+// form is unloaded the program ends.
+//
+// Activation: Form_Activate runs when a form becomes the program's active form coming from
+// another of its forms or from none. Coming back from a message box or from another application
+// is not an activation.
+//
+// The outer rectangle set through SetFormTop/Left/Width/Height is the frame's, title bar
+// included. A window manager frames a window only after it is shown; when the frame turns up
+// (or changes), the window is placed again so that the frame keeps the rectangle asked for.
+// Where windows cannot place themselves (Wayland, see WindowsPlaceThemselves) Top and Left are
+// kept but never applied: the window gets the size, the compositor chooses the place, and
+// FillScreen maximises the window instead.
+//
+// Input never reaches a half-made or half-gone form: while a form loads, activates or unloads,
+// mouse and key input for the forms is held back (the window system's) or dropped (anything
+// else), and a form that is unloaded takes no more input. The second click of a double click
+// whose first click went to another window (one that has just closed, say) is no click at all.
+
+#include <QList>
+#include <QMainWindow>
+#include <QPointer>
+#include <QRgb>
+
+#include <QRectF>
+#include <QString>
+
+#include <array>
+#include <deque>
+#include <functional>
+#include <memory>
+#include <optional>
+
+class QMenu;
+class QAction;
+class clsResize;
+
+inline constexpr double kTwipsPerPixel = 15.0;
+
+// What a form knows of each of its controls, kept by the form rather than on the control: its
+// name, its index in a control array (-1 for none), its free text Tag and, for a widget placed on
+// the form, its rectangle in twips (what the control's Left, Top, Width and Height read back).
+struct ControlRecord {
+    QObject* control = nullptr;
+    QString name;
+    int index = -1;
+    QString tag;
+    std::optional<QRectF> twips;
+};
+
+// A background of 256 bands: band i has, per channel, start - i where the channel falls, else start.
+struct BandRule {
+    std::array<int, 3> start;
+    std::array<bool, 3> falls;
+};
+std::array<QRgb, 256> Bands(const BandRule& rule);
+
+class Form : public QMainWindow {
+    Q_OBJECT
+public:
+    Form(const QString& name, int designWidthTwips, int designHeightTwips);
+    ~Form() override;
+
+    const QList<QObject*>& Controls() const { return controls_; }
+    // The record of a control of any form; nullptr for an object that no form has registered.
+    static ControlRecord* RecordOf(const QObject* control);
+    // A registered widget placed at a rectangle in twips; false for any other object.
+    static bool PlaceAt(QObject* control, const QRectF& twips);
+    // The window's own Tag (a text the language file may set).
+    const QString& WindowTag() const { return tag_; }
+    void SetWindowTag(const QString& tag) { tag_ = tag; }
+    // The control of that name (and index, for an array element), or nothing.
+    QObject* Control(const QString& name, int index = -1) const;
+    template <class T>
+    T* ControlAs(const QString& name, int index = -1) const { return qobject_cast<T*>(Control(name, index)); }
+
+    // The title the window was designed with.
+    const QString& DesignCaption() const { return designCaption_; }
+
+    // The client area in twips: the window below its menu bar, status bar included.
+    double ScaleWidth() const;
+    double ScaleHeight() const;
+    // The outer rectangle in twips.
+    void SetFormTop(double twips);
+    void SetFormLeft(double twips);
+    void SetFormWidth(double twips);
+    void SetFormHeight(double twips);
+    bool IsMinimised() const;
+
+    // Fills the screen: Top 0, Left 0, Height and Width of the screen (each raises Form_Resize).
+    // Where windows cannot place themselves, the window is maximised: the compositor gives it
+    // the room its panels leave, and Form_Resize follows when it does.
+    void FillScreen();
+
+    // Persistent background of 256 horizontal bands from the top of the client area down.
+    void PaintBands(const std::array<QRgb, 256>& colours);
+    const std::array<QRgb, 256>* PaintedBands() const { return bands_ ? &*bands_ : nullptr; }
+
+    virtual void Form_Load() {}
+    virtual void Form_Activate() {}
+    virtual void Form_Resize() {}
+    // After the language changed and the window was translated again: texts the window wrote
+    // itself are written anew in the new language.
+    virtual void Form_LanguageChanged() {}
+
+    // The resizer made for this form by its Form_Load, kept while the form lives.
+    void KeepResizer(std::shared_ptr<clsResize> resizer) { resizer_ = std::move(resizer); }
+    clsResize* OwnResizer() const { return resizer_.get(); }
+
+    // Makes this the active form; runs Form_Activate when it was not.
+    void Activate();
+
+    // Closes the form for good: it leaves the loaded forms and is destroyed once control returns
+    // to the event loop. The program ends when it was the last loaded form.
+    void Unload();
+    bool IsUnloaded() const { return unloaded_; }
+
+protected:
+    // Adds a control at the end of the list. Widgets go on the canvas at the rectangle in twips.
+    template <class W>
+    W* Add(W* control, const QString& name, int index = -1)
+    {
+        Register(control, name, index);
+        return control;
+    }
+    template <class W>
+    W* Place(W* widget, const QString& name, int index, double left, double top, double width, double height)
+    {
+        widget->setParent(canvas_);
+        Register(widget, name, index);
+        PlaceAt(widget, QRectF(left, top, width, height));
+        return widget;
+    }
+
+    bool event(QEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+
+private:
+    void Register(QObject* control, const QString& name, int index);
+    int MenuBarHeight() const;
+    void PaintCanvas(QWidget* canvas);
+    QMargins FrameMargins() const;
+    // Places the window so that its frame covers the outer rectangle asked for.
+    void PlaceFrame();
+    QRect OuterRect() const;
+
+    std::optional<QRect> outer_;  // asked for, in pixels; the frame's rectangle
+    QMargins placedWith_;         // the frame margins it was placed with
+
+    QWidget* canvas_;
+    QList<QObject*> controls_;
+    std::deque<ControlRecord> records_;  // one per control, in the same order; never moved
+    QString tag_;
+    std::optional<std::array<QRgb, 256>> bands_;
+    std::shared_ptr<clsResize> resizer_;
+    QString designCaption_;
+    int designWidth_;
+    int designHeight_;
+    bool unloaded_ = false;
+
+    friend class DefaultForm;
+};
+
+// A form's one program-wide instance.
+class DefaultForm {
+public:
+    using Factory = std::function<Form*()>;
+    explicit DefaultForm(Factory factory) : factory_(std::move(factory)) {}
+
+    // The instance, loaded first when it is not (its Form_Load runs).
+    Form* Load();
+    template <class T>
+    T* As() { return static_cast<T*>(Load()); }
+    bool IsLoaded() const { return instance_ && !instance_->IsUnloaded(); }
+    Form* Instance() const { return instance_.data(); }
+
+    // Loads, shows and activates the form.
+    void Show();
+    // Closes and destroys the instance; the program ends when no form is left.
+    void Unload();
+
+private:
+    Factory factory_;
+    QPointer<Form> instance_;
+};
+
+// True while a form loads, activates or unloads.
+bool FormsBusy();
+
+// The loaded forms, in the order they were loaded.
+QList<Form*> LoadedForms();
+
+// Whether a window can put itself where it wants on the screen. X11, Windows and macOS let it.
+// Under Wayland the compositor alone places windows, and the room its panels take is not part
+// of QScreen::availableGeometry, so a window sized to that area and put at its corner would run
+// off the screen.
+bool WindowsPlaceThemselves();
+
+// Screen size in twips (the available desktop area of the primary screen). Tests may fix it.
+double ScreenWidthTwips();
+double ScreenHeightTwips();
+void SetScreenSizeTwipsForTesting(double width, double height);
+
+// What happens when the last form is unloaded or the program is ended at once. By default the
+// event loop quits (last form) or the process exits (at once); tests record it instead.
+void SetProgramEndHandler(std::function<void(bool atOnce)> handler);
+void EndProgram(bool atOnce);

@@ -3,8 +3,9 @@
 
 #include "app/Instances.h"
 #include "game/GameForm.h"
-#include "text/modLanguageSupport.h"
+#include "text/LanguageSetting.h"
 #include "text/Parole.h"
+#include "text/TextLookup.h"
 #include "ui/clsResize.h"
 #include "ui/Form.h"
 #include "ui/MLSTranslateForm.h"

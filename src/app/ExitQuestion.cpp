@@ -1,7 +1,7 @@
 #include "app/ExitQuestion.h"
 
 #include "app/InstanceLock.h"
-#include "text/modLanguageSupport.h"
+#include "text/TextLookup.h"
 #include "ui/clsResize.h"
 #include "ui/Form.h"
 #include "ui/MsgBox.h"

@@ -1,6 +1,6 @@
 #include "app/FormInfo.h"
 
-#include "text/modLanguageSupport.h"
+#include "text/TextLookup.h"
 #include "ui/clsResize.h"
 #include "ui/Design.h"
 #include "ui/MLSTranslateForm.h"

@@ -1,7 +1,7 @@
 #include "app/Sounds.h"
 
 #include "core/Rnd.h"
-#include "text/modLanguageSupport.h"
+#include "text/ProgramFolder.h"
 
 #include <QDir>
 #include <QFile>

@@ -4,8 +4,11 @@
 #include "app/Instances.h"
 #include "app/Sounds.h"
 #include "core/Rnd.h"
-#include "text/modLanguageSupport.h"
+#include "text/LanguageSetting.h"
 #include "text/Parole.h"
+#include "text/ProgramFolder.h"
+#include "text/QtTranslations.h"
+#include "text/TextLookup.h"
 #include "ui/MsgBox.h"
 
 #include <QDir>

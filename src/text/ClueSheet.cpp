@@ -1,11 +1,14 @@
 #include "text/ClueSheet.h"
 
-#include "clues/Patterns.h"
-
 #include "clues/Clues.h"
+#include "clues/Patterns.h"
+#include "text/ClueText.h"
 #include "text/GameTexts.h"
-#include "text/modLanguageSupport.h"
+#include "text/IniReadWrite.h"
+#include "text/LanguageSetting.h"
 #include "text/Parole.h"
+#include "text/ProgramFolder.h"
+#include "text/TextLookup.h"
 
 #include <QFileInfo>
 
@@ -13,37 +16,9 @@
 
 namespace {
 
-const QString kColourForms = QStringLiteral("ColourForms");
-
 QString Escaped(QString caption)
 {
     return caption.replace(u'\\', QLatin1String("\\\\")).replace(u'\r', QLatin1String("\\r")).replace(u'\n', QLatin1String("\\n"));
-}
-
-QString TemplateSection(int n) { return QStringLiteral("Clues%1").arg(n); }
-QString TemplateKey(int pattern, int line) { return QStringLiteral("%1.%2").arg(pattern).arg(line + 1); }
-QString FormKey(const QString& form, int colour) { return QStringLiteral("%1.%2").arg(form).arg(colour); }
-
-// The pieces of a clue of n cars, pattern p: colour names, the clue words, the current
-// language's texts, templates and colour forms.
-clues::Sources LanguageSources(int n, int pattern, const ColoriAuto& coloreAuto, const NomiColori& nomeColore)
-{
-    const QString file = MLSLanguageFile();
-    return {
-        [&](int car) { return nomeColore[size_t(coloreAuto[size_t(car)])]; },
-        [](int entry) { return Parole[size_t(entry)]; },
-        [](const QString& key) { return MLSGetString(key); },
-        [file, n, pattern](int line) { return MLSReadIniEntry(file, TemplateSection(n), TemplateKey(pattern, line)); },
-        [file, &coloreAuto](int car, const QString& form) {
-            return MLSReadIni(file, kColourForms, FormKey(form, coloreAuto[size_t(car)])).value_or(QString());
-        },
-    };
-}
-
-const clues::Pattern* PatternOf(int n, int pattern)
-{
-    const std::vector<clues::Pattern>& patterns = clues::PatternsFor(n);
-    return pattern >= 0 && pattern < int(patterns.size()) ? &patterns[size_t(pattern)] : nullptr;
 }
 
 // The sheet's colouring: car k has colour number k + 1, named by that window's colour keys.
@@ -69,19 +44,6 @@ void ForEveryClue(F f)
 }
 
 }  // namespace
-
-QString ClueText(int n, int pattern, const ColoriAuto& coloreAuto, const NomiColori& nomeColore)
-{
-    const clues::Pattern* p = PatternOf(n, pattern);
-    return p ? clues::Assemble(*p, LanguageSources(n, pattern, coloreAuto, nomeColore)) : QString();
-}
-
-QString ClueLineText(int n, int pattern, int line, const ColoriAuto& coloreAuto, const NomiColori& nomeColore)
-{
-    const clues::Pattern* p = PatternOf(n, pattern);
-    if (!p || line < 0 || line >= int(p->lines.size())) return QString();
-    return clues::LineText(*p, size_t(line), LanguageSources(n, pattern, coloreAuto, nomeColore));
-}
 
 void UseLanguageFile(const QString& file)
 {
@@ -119,12 +81,12 @@ QStringList TemplateProblems()
     QStringList problems;
     std::set<QString> forms;
     for (const int n : {3, 4, 5}) {
-        const QString section = TemplateSection(n);
+        const QString section = ClueTemplateSection(n);
         std::set<QString> lineKeys;
         const std::vector<clues::Pattern>& patterns = clues::PatternsFor(n);
         for (size_t p = 0; p < patterns.size(); ++p)
             for (size_t l = 0; l < patterns[p].lines.size(); ++l) {
-                const QString key = TemplateKey(int(p), int(l));
+                const QString key = ClueTemplateKey(int(p), int(l));
                 lineKeys.insert(key);
                 const auto text = MLSReadIniEntry(file, section, key);
                 if (!text) continue;
@@ -139,11 +101,11 @@ QStringList TemplateProblems()
     for (const QString& form : forms) {
         QStringList missing;
         for (int c = 1; c <= 10; ++c) {
-            const auto text = MLSReadIniEntry(file, kColourForms, FormKey(form, c));
+            const auto text = MLSReadIniEntry(file, ColourFormSection(), ColourFormKey(form, c));
             if (!text || text->trimmed().isEmpty()) missing << QString::number(c);
         }
         if (!missing.isEmpty())
-            problems << QStringLiteral("[%1] form \"%2\" is missing for colour %3").arg(kColourForms, form, missing.join(QStringLiteral(", ")));
+            problems << QStringLiteral("[%1] form \"%2\" is missing for colour %3").arg(ColourFormSection(), form, missing.join(QStringLiteral(", ")));
     }
     return problems;
 }
@@ -156,7 +118,7 @@ std::pair<int, int> TemplateCoverage()
         const std::vector<clues::Pattern>& patterns = clues::PatternsFor(n);
         for (size_t p = 0; p < patterns.size(); ++p)
             for (size_t l = 0; l < patterns[p].lines.size(); ++l, ++lines)
-                if (MLSReadIniEntry(file, TemplateSection(n), TemplateKey(int(p), int(l)))) ++covered;
+                if (MLSReadIniEntry(file, ClueTemplateSection(n), ClueTemplateKey(int(p), int(l)))) ++covered;
     }
     return {covered, lines};
 }

@@ -1,29 +1,12 @@
 #pragma once
-// The clue as the game writes it, with the current language's texts, and every clue of every
-// game window assembled at once (the sheet translators read).
-//
-// Sentence templates live in the language file: section "Clues3", "Clues4" or "Clues5", key
-// "<pattern>.<line>" (pattern from 0 as the game numbers them, line from 1), for instance
-// Clues5 "27.1" = "{2} steht zwischen {3:dat} und {1:dat}.". The forms of the colour names are in
-// section "ColourForms", key "<form>.<colour number>" (colour 1 to 10), for instance
-// "dat.2" = "dem blauen Auto". A line without a usable template is assembled from its pieces, and
-// a form the file lacks is the colour's name; TemplateProblems() tells a translator about both.
+// Every clue of every game window at once, with the texts of one language file: the sheet that
+// translators read (tools/clue_sheet.cpp), and what is wrong with the file's sentence templates.
+// How one clue is written, and where templates live in the file: ClueText.h.
 
 #include <QString>
 #include <QStringList>
 
-#include <array>
-
-// The hidden order (colour number of car k) and the colour names of a game window.
-using ColoriAuto = std::array<qint16, 5>;
-using NomiColori = std::array<QString, 11>;
-
-// The caption for clue pattern `pattern` of n cars: the words of Parole and the texts and
-// templates of the current language file. Empty for a pattern out of range.
-QString ClueText(int n, int pattern, const ColoriAuto& coloreAuto, const NomiColori& nomeColore);
-
-// The text of one line of that clue (line from 0), on its own (no line break): what a hint quotes.
-QString ClueLineText(int n, int pattern, int line, const ColoriAuto& coloreAuto, const NomiColori& nomeColore);
+#include <utility>
 
 // Points the program at the language file: its folder becomes the program folder, its name
 // without ".lng" the current language, and the clue words are read from it.

@@ -1,7 +1,7 @@
 #include "text/Parole.h"
 
 #include "clues/Clues.h"
-#include "text/modLanguageSupport.h"
+#include "text/TextLookup.h"
 
 std::array<QString, 28> Parole;
 

@@ -1,6 +1,7 @@
 #include "ui/MLSTranslateForm.h"
 
-#include "text/modLanguageSupport.h"
+#include "text/IniReadWrite.h"
+#include "text/LanguageSetting.h"
 #include "ui/Form.h"
 #include "ui/Properties.h"
 

@@ -4,17 +4,18 @@
 // window: a turn of each game with the grid, a right and a wrong answer, leaving, the
 // information box, the manual, a language pick and the exit question.
 
+#include "app/DocumentOpener.h"
 #include "app/FormAvvio.h"
 #include "app/FormInfo.h"
 #include "app/FormMenu.h"
 #include "app/Instances.h"
-#include "app/ModuloNavigate.h"
 #include "app/Sounds.h"
 #include "app/Startup.h"
 #include "core/Score.h"
 #include "game/GameForm.h"
 #include "support/AppFixture.h"
-#include "text/modLanguageSupport.h"
+#include "text/IniReadWrite.h"
+#include "text/LanguageSetting.h"
 #include "ui/Controls.h"
 #include "ui/Properties.h"
 

@@ -7,7 +7,7 @@
 #include "game/GameForm.h"
 #include "support/AppFixture.h"
 #include "text/ClueSheet.h"
-#include "text/modLanguageSupport.h"
+#include "text/LanguageSetting.h"
 #include "text/Parole.h"
 #include "ui/Controls.h"
 

@@ -1,9 +1,9 @@
 // The information box and the documentation.
 
+#include "app/DocumentOpener.h"
 #include "app/FormInfo.h"
 #include "app/FormMenu.h"
 #include "app/Instances.h"
-#include "app/ModuloNavigate.h"
 #include "support/AppFixture.h"
 
 #include <QLabel>

@@ -6,9 +6,11 @@
 #include "clues/Patterns.h"
 #include "support/TestFolder.h"
 #include "text/ClueSheet.h"
+#include "text/ClueText.h"
 #include "text/GameTexts.h"
-#include "text/modLanguageSupport.h"
+#include "text/LanguageSetting.h"
 #include "text/Parole.h"
+#include "text/TextLookup.h"
 
 #include <QDir>
 #include <QRegularExpression>

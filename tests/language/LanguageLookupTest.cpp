@@ -1,7 +1,10 @@
 // The texts by key from the current language file, and the settings file.
 
 #include "support/TestFolder.h"
-#include "text/modLanguageSupport.h"
+#include "text/IniReadWrite.h"
+#include "text/LanguageSetting.h"
+#include "text/ProgramFolder.h"
+#include "text/TextLookup.h"
 
 #include <QDir>
 #include <QFile>

@@ -5,7 +5,7 @@
 
 #include "app/Sounds.h"
 #include "core/Rnd.h"
-#include "text/modLanguageSupport.h"
+#include "text/ProgramFolder.h"
 #include "ui/Form.h"
 
 #include <QCoreApplication>

@@ -5,7 +5,6 @@
 #include "app/Sounds.h"
 #include "core/Rnd.h"
 #include "game/GameForm.h"
-#include "text/modLanguageSupport.h"
 #include "text/Parole.h"
 #include "ui/clsResize.h"
 #include "ui/Controls.h"

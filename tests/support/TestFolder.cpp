@@ -1,6 +1,7 @@
 #include "support/TestFolder.h"
 
-#include "text/modLanguageSupport.h"
+#include "text/LanguageSetting.h"
+#include "text/ProgramFolder.h"
 
 #include <QDir>
 #include <QDirIterator>

@@ -1,4 +1,4 @@
-#include "app/ModuloNavigate.h"
+#include "app/DocumentOpener.h"
 
 #include <QDesktopServices>
 #include <QFileInfo>

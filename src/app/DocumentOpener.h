@@ -7,8 +7,9 @@
 
 class QWidget;
 
-// Opens the file on behalf of the window. Nothing is reported when the file or a program to
-// show it is missing.
+// Opens the file on behalf of the window (the documentation, parcolo.pdf), without waiting for
+// the program that shows it. Nothing is reported when the file or a program to show it is
+// missing; a path that is not a file is not even handed on.
 void ApriDocumento(QWidget* window, const QString& path);
 
 // Tests see the file that would be opened instead; an empty function restores the system.

@@ -1,6 +1,6 @@
 #include "ui/MLSTranslateForm.h"
 
-#include "text/IniReadWrite.h"
+#include "text/LanguageCache.h"
 #include "text/LanguageSetting.h"
 #include "ui/Form.h"
 #include "ui/Properties.h"
@@ -25,15 +25,18 @@ constexpr Keyed kControlTexts[] = {
 void MLSTranslateForm(Form* form)
 {
     if (!form) return;
-    const QString file = MLSLanguageFile();
+    // The window's texts come from one reading of the file: some three keys per control, each
+    // asked of the same parsed file instead of asking the file system about it every time.
+    // Without a file nothing is read and every control keeps its texts.
+    const auto doc = CachedDocument(MLSLanguageFile());
     const QString w = form->objectName();
-    const auto entry = [&](const QString& key) { return MLSReadIniEntry(file, w, key); };
+    const auto entry = [&](const QString& key) { return doc ? doc->Value(w, key) : std::nullopt; };
 
     // The title: only a window designed with one gets one, and only from a key the file holds,
     // so a missing key leaves the title and a later language can still set it.
     if (!form->DesignCaption().isEmpty())
         if (const auto title = entry(w + QStringLiteral(".Caption"))) SetText(form, TextProperty::Caption, *title);
-    if (const auto tag = MLSReadIni(file, w, w + QStringLiteral(".Tag"))) SetText(form, TextProperty::Tag, *tag);
+    if (doc) SetText(form, TextProperty::Tag, entry(w + QStringLiteral(".Tag")).value_or(QString()));
 
     for (QObject* control : form->Controls()) {
         const QString name = control->objectName();
@@ -43,10 +46,9 @@ void MLSTranslateForm(Form* form)
             const auto text = entry(key + QLatin1String(k.suffix));
             if (text && !text->isEmpty()) SetText(control, k.property, *text);
         }
-        if (const auto tabs = GetTabCount(control); tabs && *tabs != 0) {
+        if (const auto tabs = GetTabCount(control); doc && tabs && *tabs != 0) {
             for (int i = 0; i <= *tabs; ++i)
-                if (const auto text = MLSReadIni(file, w, name + QStringLiteral(".TabCaption(%1)").arg(i)))
-                    SetTabCaption(control, i, *text);
+                SetTabCaption(control, i, entry(name + QStringLiteral(".TabCaption(%1)").arg(i)).value_or(QString()));
         }
         // A big window keeps painting while it is translated. Input waits until the window is
         // whole: a click let through here could reopen, close or delete the window in the middle

@@ -30,9 +30,11 @@ Form* NewMenu()
     return menu;
 }
 
-// A game window that is left shows the main menu; its answers are heard.
+// A game window that is left shows the main menu; its answers are heard, the first one as
+// promptly as any: the sound module loads in the background while the player thinks.
 Form* NewGame(int n)
 {
+    if (SuoniAttivi) PrepareSounds();
     auto* game = new GameForm(*GameTableFor(n));
     QObject::connect(game, &GameForm::Uscita, [] { FormMenu.Show(); });
     QObject::connect(game, &GameForm::RispostaEsatta, &SuonoEsatto);

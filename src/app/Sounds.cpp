@@ -3,9 +3,11 @@
 #include "core/Rnd.h"
 #include "text/ProgramFolder.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QLibrary>
+#include <QThread>
 
 bool SuoniAttivi = true;
 
@@ -17,23 +19,87 @@ std::function<void(const QString&)>& Player()
     return player;
 }
 
-// The player module beside the program, loaded with the first sound; without it, silence.
-void PlayWithModule(const QString& file)
-{
-    using PlayFunction = void (*)(const QString&);
-    static PlayFunction play = nullptr;
-    if (!QFile::exists(file)) return;  // a missing sound is silence
-    if (!play) {
-        QLibrary module(InProgramFolder(QStringLiteral("parcolo_sound")));
-        play = reinterpret_cast<PlayFunction>(module.resolve("ParcoloPlaySound"));
+// The thread of sounds: it loads the player module and plays, one job after the other, so a
+// sound asked for during the load follows it. It lives until the application object goes.
+class SoundThread {
+public:
+    static void Post(std::function<void()> job)
+    {
+        if (!thread_) Start();
+        QMetaObject::invokeMethod(context_, std::move(job), Qt::QueuedConnection);
     }
-    if (play) play(file);
+
+private:
+    static void Start()
+    {
+        thread_ = new QThread;
+        thread_->setObjectName(QStringLiteral("sounds"));
+        context_ = new QObject;
+        context_->moveToThread(thread_);
+        thread_->start();
+        qAddPostRoutine(&Stop);
+    }
+
+    // Silence, then the thread ends before the application object it was made under.
+    static void Stop()
+    {
+        Post(&StopPlaying);
+        thread_->quit();
+        thread_->wait();
+        delete context_;
+        delete thread_;
+        context_ = nullptr;
+        thread_ = nullptr;
+    }
+
+    static void StopPlaying();
+
+    static inline QThread* thread_ = nullptr;
+    static inline QObject* context_ = nullptr;
+};
+
+// The player module beside the program; touched in the thread of sounds only.
+struct Module {
+    using Play = void (*)(const QString&);
+    using Call = void (*)();
+    Play play = nullptr;
+    Call stop = nullptr;
+
+    // Loads the module unless it is loaded; without it, silence (and another try next time).
+    void Load(const QString& path)
+    {
+        if (play) return;
+        QLibrary library(path);
+        play = reinterpret_cast<Play>(library.resolve("ParcoloPlaySound"));
+        if (!play) return;
+        stop = reinterpret_cast<Call>(library.resolve("ParcoloStopSound"));
+        if (const auto prepare = reinterpret_cast<Call>(library.resolve("ParcoloPrepareSound"))) prepare();
+    }
+};
+
+Module& TheModule()
+{
+    static Module module;
+    return module;
 }
+
+void SoundThread::StopPlaying()
+{
+    if (TheModule().stop) TheModule().stop();
+}
+
+// Where the module lies: asked on the window's thread, which owns the program folder.
+QString ModulePath() { return InProgramFolder(QStringLiteral("parcolo_sound")); }
 
 void Play(const QString& file)
 {
     if (Player()) return Player()(file);
-    PlayWithModule(file);
+    if (!QFile::exists(file)) return;  // a missing sound is silence, and cuts nothing off
+    SoundThread::Post([file, path = ModulePath()] {
+        Module& module = TheModule();
+        module.Load(path);
+        if (module.play) module.play(file);
+    });
 }
 
 QString SoundFile(const QString& name)
@@ -44,6 +110,12 @@ QString SoundFile(const QString& name)
 }  // namespace
 
 void SetSoundPlayer(std::function<void(const QString& file)> player) { Player() = std::move(player); }
+
+void PrepareSounds()
+{
+    if (Player()) return;
+    SoundThread::Post([path = ModulePath()] { TheModule().Load(path); });
+}
 
 void SuonoEsatto()
 {

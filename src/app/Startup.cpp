@@ -13,22 +13,34 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QRegularExpression>
+
+#include <algorithm>
 
 namespace {
 
 // A copy killed while it saved the language leaves the save's temporary file beside the setting
 // (the setting itself is replaced whole or not at all), in the program folder or in the user's.
 // Only this copy saves now: it holds the lock.
+// The name of such a file: "LangSetting.ini." and six letters or digits (QSaveFile's own).
+bool IsSaveFile(const QString& name)
+{
+    const QLatin1String prefix("LangSetting.ini.");
+    if (name.size() != prefix.size() + 6 || !name.startsWith(prefix)) return false;
+    return std::all_of(name.begin() + prefix.size(), name.end(), [](QChar c) {
+        return (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z') || (c >= u'0' && c <= u'9');
+    });
+}
+
 void RemoveStaleSaveFiles()
 {
-    static const QRegularExpression ours(QStringLiteral("^LangSetting\\.ini\\.[A-Za-z0-9]{6}$"));
     QStringList folders = {ProgramFolder()};
     if (const QString user = MLSUserSettingFile(); !user.isEmpty()) folders.append(QFileInfo(user).path());
     for (const QString& path : folders) {
         QDir folder(path);
-        for (const QString& name : folder.entryList({QStringLiteral("LangSetting.ini.*")}, QDir::Files | QDir::Hidden))
-            if (ours.match(name).hasMatch()) folder.remove(name);
+        // No name filter: Qt makes a regular expression of one, and the engine costs the start
+        // half a megabyte.
+        for (const QString& name : folder.entryList(QDir::Files | QDir::Hidden))
+            if (IsSaveFile(name)) folder.remove(name);
     }
 }
 

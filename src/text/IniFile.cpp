@@ -1,8 +1,9 @@
 #include "text/IniFile.h"
 
 #include <QStringDecoder>
-#include <QStringEncoder>
 
+#include <algorithm>
+#include <iterator>
 #include <type_traits>
 #include <vector>
 
@@ -129,11 +130,26 @@ QString DecodeUtf8(const QByteArray& bytes)
     return decoder.decode(bytes);
 }
 
+// Windows-1252 is Latin-1 but for 0x80 to 0x9F, which hold these characters. The five bytes the
+// code page leaves out stand for the control characters of their own number, as on Windows.
+constexpr char16_t kAnsi80To9F[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+};
+
+// By table rather than through Qt's converters: those reach Windows-1252 only through ICU, whose
+// loading cost the start a millisecond and a megabyte.
 QString DecodeAnsi(const QByteArray& bytes)
 {
-    QStringDecoder decoder("windows-1252");
-    if (!decoder.isValid()) return QString::fromLatin1(bytes);
-    return decoder.decode(bytes);
+    QString text(bytes.size(), Qt::Uninitialized);
+    char16_t* out = reinterpret_cast<char16_t*>(text.data());
+    for (const char c : bytes) {
+        const auto b = uchar(c);
+        *out++ = b >= 0x80 && b < 0xA0 ? kAnsi80To9F[b - 0x80] : char16_t(b);
+    }
+    return text;
 }
 
 enum class Utf16 { None, Little, Big };
@@ -176,9 +192,20 @@ QByteArray Utf16Bytes(const QString& units, Utf16 order)
 // Windows-1252 bytes for text, or nothing when a character has no place in that code page.
 std::optional<QByteArray> EncodeAnsi(const QString& text)
 {
-    QStringEncoder encoder("windows-1252");
-    QByteArray out = encoder.encode(text);
-    if (encoder.hasError() || Decode(out) != text) return std::nullopt;
+    QByteArray out;
+    out.reserve(text.size());
+    for (const QChar qc : text) {
+        const char16_t c = qc.unicode();
+        if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
+            out += char(c);
+            continue;
+        }
+        const auto* at = std::find(std::begin(kAnsi80To9F), std::end(kAnsi80To9F), c);
+        if (at == std::end(kAnsi80To9F)) return std::nullopt;
+        out += char(0x80 + (at - std::begin(kAnsi80To9F)));
+    }
+    // Bytes that would read back as something else (a line that starts like a byte-order mark).
+    if (Decode(out) != text) return std::nullopt;
     return out;
 }
 

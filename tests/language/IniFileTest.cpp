@@ -2,6 +2,8 @@
 
 #include "text/IniFile.h"
 
+#include <QStringDecoder>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -108,6 +110,19 @@ TEST(IniReader, DecodesWindows1252AndUtf8WithByteOrderMark)
 {
     EXPECT_EQ(Value("[S]\r\na=\"\x80 \xE8 \x9C\"\r\n", "S", "a"), QString::fromUtf8("€ è œ"));
     EXPECT_EQ(Value("\xEF\xBB\xBF[S]\r\na=\"\xE2\x82\xAC \xC3\xA8\"\r\n", "S", "a"), QString::fromUtf8("€ è"));
+}
+
+TEST(IniFile, EveryWindows1252ByteIsReadAsTheSystemConverterReadsItAndWrittenBack)
+{
+    QStringDecoder system("windows-1252");
+    if (!system.isValid()) GTEST_SKIP() << "no Windows-1252 converter in this Qt";
+    QByteArray bytes = "a";
+    for (int b = 0x20; b <= 0xFF; ++b) bytes += char(b);
+    bytes += 'z';
+    const QString text = system.decode(bytes);
+    EXPECT_EQ(ini::Decode(bytes), text);
+    // Written into a Windows-1252 file, the text is those bytes again, not a UTF-8 file.
+    EXPECT_EQ(*ini::WithValue("[S]\r\n", QStringLiteral("S"), QStringLiteral("k"), text), "[S]\r\nk=" + bytes + "\r\n");
 }
 
 TEST(IniFile, Utf16FilesAreReadAndWrittenInTheirOwnByteOrder)

@@ -164,6 +164,8 @@ QPixmap TwiceThePixels(const QString& resource)
 QIcon BuiltInIcon(const QString& resource)
 {
     QIcon icon(BuiltInPicture(resource));
+    // As Qt's own icons do with their "@2x" files: read only where a screen has the pixels for it.
+    if (qApp->devicePixelRatio() <= 1.0) return icon;
     const QPixmap twice = TwiceThePixels(resource);
     if (!twice.isNull()) icon.addPixmap(twice);
     return icon;
@@ -181,8 +183,9 @@ QCursor HandPointer()
     if (p.isNull()) return QCursor(Qt::PointingHandCursor);
     const QPoint tip(7, 1);  // the finger tip, in the plain picture's pixels
     const qreal dpr = qApp->devicePixelRatio();
+    if (dpr <= 1.0) return QCursor(p, tip.x(), tip.y());
     static const QPixmap twice = TwiceThePixels(QStringLiteral(":/pointer.png"));
-    if (dpr <= 1.0 || twice.isNull()) return QCursor(p, tip.x(), tip.y());
+    if (twice.isNull()) return QCursor(p, tip.x(), tip.y());
     // The hand at the screen's pixels. Qt 6.4 on X11 takes a pointer's picture and its hot spot
     // in device pixels, whatever the picture's ratio (measured); the other platforms (Wayland:
     // buffer scale and a hot spot in its surface's units) take them in the picture's own units.

@@ -28,7 +28,8 @@ QPixmap BuiltInPicture(const QString& resource);
 class QIcon;
 
 // A built-in picture as a button's icon, together with its variant with twice the pixels
-// (":/avvio@2x.png"): Qt draws the one that fits the screen's pixel density.
+// (":/avvio@2x.png") where the screens have the pixels for it (the program's device pixel ratio
+// above 1, Qt's own rule for "@2x" files): Qt draws the one that fits the screen's density.
 QIcon BuiltInIcon(const QString& resource);
 
 // The pointer the cars, the grid pictures and some buttons show, drawn for the screen's pixel

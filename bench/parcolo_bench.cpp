@@ -62,8 +62,7 @@ void BM_ResizeControls5(benchmark::State& state)
 {
     // A resizer of the benchmark's own, so the window's resize event does not do the work first.
     GameForm* g = FiveCars();
-    Ridimensionatore.reset();
-    g->KeepResizer(nullptr);
+    delete ResizerOf(g);
     clsResize resizer;
     resizer.SetSourceForm(g);
     resizer.ReInitialise();

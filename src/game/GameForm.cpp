@@ -103,6 +103,7 @@ GameForm::GameForm(const GameTable& table)
     label1_->setWordWrap(true);
     label1_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label1_->setMargin(6);
+    // Qt's own use of a property: the style sheet's selector for the clue's card (ui/Design.cpp).
     label1_->setProperty("clue", true);
     label1_->setFont(DesignFont(QStringLiteral("Verdana"), 14.25, false));
     label1_->setAutoFillBackground(true);
@@ -229,9 +230,8 @@ void GameForm::Form_Activate()
 
 std::pair<int, int> GameForm::FilaScalata() const
 {
-    const clsResize* resizer = OwnResizer();
-    const double factor = resizer ? resizer->FactorX() : 1.0;
     const GameLayout& L = table_.layout;
+    const double factor = ScaleWidth() / L.clientWidth;
     return {Nearest(L.carLeft[0] * factor), Nearest((L.carLeft[1] - L.carLeft[0]) * factor)};
 }
 

@@ -1,19 +1,13 @@
 #include "ui/CaptionFit.h"
 
+#include "ui/ControlRecord.h"
+
 #include <QAbstractButton>
 #include <QFontMetricsF>
 #include <QLabel>
-#include <QVariant>
 #include <QWidget>
 
 namespace {
-
-constexpr char kDesignFont[] = "parcoloDesignFont";
-// The caption and the smallest size at which it was seen to fit in the design font. A caption
-// that fits at a size fits at any larger one, so most rescales need no measuring at all.
-constexpr char kFitsFrom[] = "parcoloFitsFrom";
-// The last caption and size that needed a smaller font, and that font's size.
-constexpr char kShrunk[] = "parcoloShrunk";
 
 // Whether the caption fits the control in that font.
 bool Fits(const QWidget* control, const QString& text, const QFont& font)
@@ -37,35 +31,28 @@ bool Fits(const QWidget* control, const QString& text, const QFont& font)
 
 }  // namespace
 
-void FitCaptionFont(QWidget* control)
+void FitCaptionFont(ControlRecord& record)
 {
     QString text;
-    if (const auto* button = qobject_cast<const QAbstractButton*>(control)) text = button->text();
-    else if (const auto* label = qobject_cast<const QLabel*>(control)) text = label->text();
+    if (const auto* button = qobject_cast<const QAbstractButton*>(record.control)) text = button->text();
+    else if (const auto* label = qobject_cast<const QLabel*>(record.control)) text = label->text();
     else return;
-    QVariant recorded = control->property(kDesignFont);
-    if (!recorded.isValid()) {
-        recorded = control->font();
-        control->setProperty(kDesignFont, recorded);
-    }
-    const QFont design = recorded.value<QFont>();
-    if (text.isEmpty()) {
-        if (control->font() != design) control->setFont(design);
-        return;
-    }
-    const QVariantList known = control->property(kFitsFrom).toList();
-    const bool sameText = known.size() == 2 && known[0].toString() == text;
-    const QSize fitsFrom = sameText ? known[1].toSize() : QSize();
-    if (sameText && control->width() >= fitsFrom.width() && control->height() >= fitsFrom.height()) {
-        if (control->font() != design) control->setFont(design);
-        return;
-    }
+    auto* control = static_cast<QWidget*>(record.control);
+    CaptionMemo& memo = record.caption;
+    const QSize size = control->size();
+    if (memo.fitted && memo.fittedText == text && memo.fittedSize == size) return;  // as chosen last time
+    if (!memo.designFont) memo.designFont = control->font();
+    const QFont& design = *memo.designFont;
     QFont font = design;
-    const QVariantList shrunk = control->property(kShrunk).toList();
-    if (shrunk.size() == 3 && shrunk[0].toString() == text && shrunk[1].toSize() == control->size()) {
-        font.setPointSizeF(shrunk[2].toDouble());
+    if (text.isEmpty()) {
+        // nothing to fit: the design font
+    } else if (memo.fitsText == text && size.width() >= memo.fitsFrom.width() && size.height() >= memo.fitsFrom.height()) {
+        // seen to fit at a size no larger than this one
+    } else if (memo.shrunkText == text && memo.shrunkSize == size) {
+        font.setPointSizeF(memo.shrunkPoints);
     } else if (Fits(control, text, design)) {
-        control->setProperty(kFitsFrom, QVariantList{text, control->size()});
+        memo.fitsText = text;
+        memo.fitsFrom = size;
     } else {
         // The largest size in steps of a quarter point that fits, down to 4 points.
         int low = 16, high = int(design.pointSizeF() * 4);
@@ -76,7 +63,12 @@ void FitCaptionFont(QWidget* control)
             else high = mid - 1;
         }
         font.setPointSizeF(low / 4.0);
-        control->setProperty(kShrunk, QVariantList{text, control->size(), font.pointSizeF()});
+        memo.shrunkText = text;
+        memo.shrunkSize = size;
+        memo.shrunkPoints = font.pointSizeF();
     }
     if (control->font() != font) control->setFont(font);
+    memo.fittedText = text;
+    memo.fittedSize = size;
+    memo.fitted = true;
 }

@@ -103,7 +103,7 @@ TEST_F(ResizeTest, ShrinkingAndGrowingBackRestoresEveryControl)
 
 TEST_F(ResizeTest, FlagsAreReadFromTheTagInAnyCase)
 {
-    const auto f = clsResize::FlagsFromTag;
+    const auto f = ResizeFlags::FromTag;
     EXPECT_TRUE(f(QString()).left && f(QString()).height);
     const auto lt = f(QStringLiteral("@lT"));
     EXPECT_TRUE(lt.left && lt.top && !lt.width && !lt.height);
@@ -147,7 +147,7 @@ TEST_F(ResizeTest, AResizerWithoutItsWindowNeitherFailsNorReopensIt)
     EXPECT_EQ(Ridimensionatore->SourceForm(), FormInfo.Instance());
     FormInfo.As<FormInfoWindow>()->Command1_Click();
     ProcessDeletes();
-    EXPECT_EQ(Ridimensionatore->SourceForm(), nullptr);
+    EXPECT_FALSE(Ridimensionatore) << "the resizer went with its window";
     // The menu is resized: it rescales itself and the information box stays closed.
     const QRectF before = Twips(menu->Command4());
     menu->resize(menu->width() / 2, menu->height() / 2);
@@ -246,7 +246,7 @@ TEST_F(ResizeTest, CaptionsThatNoLongerFitAreDrawnSmallerAndNeverLarger)
     // A screen half as wide as the one the window was designed on.
     SetScreenSizeTwipsForTesting(640 * 15, 480 * 15);
     auto* g = OpenGame(5);
-    const QFont design = g->BottoneConferma()->property("parcoloDesignFont").value<QFont>();
+    const QFont design = *Form::RecordOf(g->BottoneConferma())->caption.designFont;
     for (QPushButton* b : {g->Command1(), g->BottoneConferma()}) {
         EXPECT_LT(b->font().pointSizeF(), design.pointSizeF()) << b->text().toStdString();
         EXPECT_LE(b->sizeHint().width(), b->width()) << b->text().toStdString();

@@ -49,7 +49,7 @@ void AppTest::TearDown()
     SetRndSource({});
     SetMsgBoxHandler({});
     SetSoundPlayer({});
-    Ridimensionatore.reset();
+    Ridimensionatore.clear();
     folder_.reset();
 }
 

@@ -158,21 +158,17 @@ TEST_F(ResizeTest, AResizerWithoutItsWindowNeitherFailsNorReopensIt)
 TEST_F(ResizeTest, TheGameKeepsThePlayersRowThroughResizes)
 {
     auto* g = OpenGame(5);
-    // Put the row in the hidden order by swaps, then change the window's size twice.
+    // Put the row one swap from the hidden order, then change the window's size twice.
     SolveByDrops(g);
     g->Image1_DragDrop(1, g->Image1(2));
-    const int oldFirst = g->Modello().XPrimoPosto;
     std::array<int, 5> slotOf{};
-    for (int i = 0; i < 5; ++i) slotOf[size_t(i)] = int((Left(g->Image1(i)) - g->Modello().XPrimoPosto) / g->Modello().DistanzaPosti);
+    for (int i = 0; i < 5; ++i) slotOf[size_t(i)] = g->Modello().SlotOfCar(i);
+    const double firstLeft = Left(g->CarInSlot(0));
     g->resize(700, 500);
     g->resize(1111, 777);
-    EXPECT_NE(g->Modello().XPrimoPosto, oldFirst);
-    for (int i = 0; i < 5; ++i) EXPECT_EQ(Left(g->Image1(i)), g->Modello().SlotX(slotOf[size_t(i)])) << i;
-    for (int k = 0; k < 5; ++k) {
-        EXPECT_EQ(Left(g->Label2(k)), g->Modello().SlotX(k));
-        EXPECT_EQ(Left(g->Label3(4 - k)), g->Modello().SlotX(k));
-    }
-    EXPECT_NEAR(g->Modello().XPrimoPosto, 120 * g->ScaleWidth() / 11535, 1.0);
+    EXPECT_NE(Left(g->CarInSlot(0)), firstLeft);
+    for (int i = 0; i < 5; ++i) EXPECT_EQ(g->Modello().SlotOfCar(i), slotOf[size_t(i)]) << i;
+    ExpectBoardShown(g);
     g->Image1_DragDrop(2, g->Image1(1));
     g->BottoneConferma_Click();
     EXPECT_EQ(NumEsatti, 1);

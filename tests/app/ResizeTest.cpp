@@ -8,11 +8,13 @@
 #include "support/AppFixture.h"
 #include "ui/clsResize.h"
 #include "ui/Controls.h"
+#include "ui/Design.h"
 #include "ui/Properties.h"
 
 #include <QAction>
 #include <QCoreApplication>
 #include <QFile>
+#include <QFontMetricsF>
 #include <QImage>
 #include <QLabel>
 #include <QMenuBar>
@@ -242,22 +244,29 @@ TEST_F(ResizeTest, CaptionsThatNoLongerFitAreDrawnSmallerAndNeverLarger)
     // A screen half as wide as the one the window was designed on.
     SetScreenSizeTwipsForTesting(640 * 15, 480 * 15);
     auto* g = OpenGame(5);
-    const QFont design = *Form::RecordOf(g->BottoneConferma())->caption.designFont;
     for (QPushButton* b : {g->Command1(), g->BottoneConferma()}) {
-        EXPECT_LT(b->font().pointSizeF(), design.pointSizeF()) << b->text().toStdString();
+        EXPECT_LT(b->font().pointSizeF(), 14.25) << b->text().toStdString();
         EXPECT_LE(b->sizeHint().width(), b->width()) << b->text().toStdString();
     }
-    // A clue longer than its card at the design size is drawn smaller once it is written.
+    // The clue's card as it is scaled there: a short clue keeps the design size; a clue longer
+    // than the card at that size is drawn smaller as soon as it is written, and then fits.
     QLabel* clue = g->Label1();
-    const QString longClue = QStringLiteral("L'auto rossa viene subito dopo l'auto blu e subito prima dell'auto gialla. ").repeated(8);
-    clue->setText(longClue);
-    QCoreApplication::processEvents();
+    const auto fits = [clue] {
+        const QRectF room = clue->contentsRect().marginsRemoved(QMargins(1, 1, 1, 1) * clue->margin());
+        return QFontMetricsF(clue->font())
+                   .boundingRect(QRectF(0, 0, room.width(), 1e6), int(clue->alignment()) | Qt::TextWordWrap, clue->text())
+                   .height() <= room.height();
+    };
+    SetCaption(clue, QStringLiteral("L'auto rossa viene prima dell'auto blu."));
+    EXPECT_EQ(clue->font().pointSizeF(), 14.25);
+    SetCaption(clue, QStringLiteral("L'auto rossa viene subito dopo l'auto blu e subito prima dell'auto gialla. ").repeated(5));
     EXPECT_LT(clue->font().pointSizeF(), 14.25);
-    // Where the design fits, the design font comes back exactly.
-    SetScreenSizeTwipsForTesting(1280 * 15, 800 * 15);
-    clue->setText(QStringLiteral("L'auto rossa viene prima dell'auto blu."));
+    EXPECT_TRUE(fits());
+    // Where the design fits, the design font comes back exactly, and no larger.
+    SetScreenSizeTwipsForTesting(1920 * 15, 1080 * 15);
+    SetCaption(clue, QStringLiteral("L'auto rossa viene prima dell'auto blu."));
     g->FillScreen();
     QCoreApplication::processEvents();
-    for (QPushButton* b : {g->Command1(), g->BottoneConferma()}) EXPECT_EQ(b->font(), design);
+    for (QPushButton* b : {g->Command1(), g->BottoneConferma()}) EXPECT_EQ(b->font(), DesignFont(QStringLiteral("Arial"), 14.25, true));
     EXPECT_EQ(clue->font().pointSizeF(), 14.25);
 }

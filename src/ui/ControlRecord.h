@@ -12,6 +12,7 @@
 #include <QSize>
 #include <QString>
 
+#include <array>
 #include <optional>
 
 class QObject;
@@ -34,10 +35,16 @@ struct CaptionMemo {
     // that fits at a size fits at any larger one.
     QString fitsText;
     QSize fitsFrom;
-    // The last caption and size that needed a smaller font, and that font's size in points.
+    // The caption that needed a smaller font, and the last sizes it needed one at with that
+    // font's size in points: a window that goes back and forth between two sizes (maximised and
+    // restored) measures each only once.
+    struct Shrunk {
+        QSize size;
+        double points = 0;
+    };
     QString shrunkText;
-    QSize shrunkSize;
-    double shrunkPoints = 0;
+    std::array<Shrunk, 4> shrunk{};
+    size_t nextShrunk = 0;
     // The caption and size the font on the control was last chosen for.
     QString fittedText;
     QSize fittedSize;

@@ -56,9 +56,9 @@ void clsResize::ResizeControls()
     if (RecordedWidth <= 0 || RecordedHeight <= 0) return;
     const double factorY = form->ScaleHeight() / RecordedHeight;
     const double factorX = form->ScaleWidth() / RecordedWidth;
-    // Drawing waits until every control has moved: one repaint, not one per control.
-    const bool drawing = form->updatesEnabled();
-    if (drawing) form->setUpdatesEnabled(false);
+    // Drawing waits until every control has moved without being told: Qt paints what moved at
+    // the next update request, one repaint for the whole loop. (Switching the window's updates
+    // off and on again would cost more than the loop, as it walks and repaints every widget.)
     for (ControlRecord& r : form->Records()) {
         if (!IsTheResizersOwn(r) || !r.design) continue;
         const ResizeFlags& f = r.Flags();
@@ -70,7 +70,6 @@ void clsResize::ResizeControls()
                                 f.height ? from.height() * factorY : now.height()));
         FitCaptionFont(r);
     }
-    if (drawing) form->setUpdatesEnabled(true);
 }
 
 QPointer<clsResize> Ridimensionatore;

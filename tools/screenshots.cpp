@@ -20,7 +20,6 @@
 #include "ui/Design.h"
 #include "ui/Form.h"
 #include "ui/MsgBox.h"
-#include "ui/Properties.h"
 
 #include <QAction>
 #include <QApplication>
@@ -83,8 +82,8 @@ void Solve(GameForm* g)
 {
     for (int i = 0; i < g->N(); ++i) {
         const int target = g->Modello().DaSinistra ? i : g->N() - 1 - i;
-        for (int j = 0; j < g->N(); ++j)
-            if (Left(g->Image1(j)) == g->Modello().SlotX(target) && j != i) g->Image1_DragDrop(j, g->Image1(i));
+        const int j = g->Modello().CarInSlot(target);
+        if (j != i) g->Image1_DragDrop(j, g->Image1(i));
     }
 }
 

@@ -11,7 +11,7 @@ void ChiediUscita(QWidget* asker)
     if (MsgBox(asker, MLSGetString(QStringLiteral("0030")), MsgButtons::YesNo, MsgIcon::Question,
                QStringLiteral("Parcolo")) != MsgResult::Yes)
         return;
-    Ridimensionatore.reset();
+    Ridimensionatore.clear();
     // Ending at once skips every destructor: the lock must go first, or it stays behind.
     ReleaseInstanceLock();
     EndProgram(true);

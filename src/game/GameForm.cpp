@@ -28,18 +28,8 @@
 #include <QShortcut>
 
 #include <algorithm>
-#include <cmath>
-#include <limits>
 
 namespace {
-
-constexpr int kMarkerHeight = 495;
-constexpr int kGridWidth = 1215;
-constexpr int kGridHeight = 375;
-constexpr int kButtonWidth = 1665;
-constexpr int kStatusBarHeight = 500;
-
-int Nearest(double v) { return int(std::nearbyint(v)); }
 
 QPushButton* NewButton(const QString& caption)
 {
@@ -53,9 +43,6 @@ QLabel* NewMarker(const QString& caption)
     l->hide();
     return l;
 }
-
-// Cars and markers stand where the turn puts them: the resizer scales all but their left.
-const QString kLeftFromTheTurn = QStringLiteral("@TWH");
 
 // How the places are counted, for screen readers, when the language file does not say it.
 const char* const kCountedFromTheLeft = "Posti contati da sinistra: il posto 1 è quello più a sinistra.";
@@ -71,87 +58,20 @@ QString ToolTip(const QString& colour, const QString& own)
 }  // namespace
 
 GameForm::GameForm(const GameTable& table)
-    : Form(QString::fromLatin1(table.formName), table.layout.clientWidth, table.layout.clientHeight),
+    : Form(QString::fromLatin1(table.formName), table.clientWidth, table.clientHeight),
       table_(table),
-      turno_(table.n)
+      board_(table.n)
 {
-    const GameLayout& L = table.layout;
-    const int n = table.n;
     setWindowTitle(QString::fromUtf8(table.title));
+    for (const ControlRow& row : table.controls) AddControls(row);
 
-    for (int i = 0; i < n; ++i) {
-        auto* car = Place(new ImageControl, QStringLiteral("Image1"), i, L.carLeft[size_t(i)], L.carTop,
-                          L.carWidth, L.carHeight);
-        car->SetDraggable(true);
-        car->SetDropTarget(true);
-        car->setCursor(HandPointer());
-        SetTag(car, kLeftFromTheTurn);
-        cars_.push_back(car);
-    }
-    for (int column = 2; column <= n + 1; ++column) {
-        std::vector<ImageControl*> pictures;
-        for (int j = 0; j < n; ++j) {
-            auto* p = Place(new ImageControl, QStringLiteral("Image%1").arg(column), j,
-                            L.gridLeft[size_t(column - 2)], L.gridTop[size_t(j)], kGridWidth, kGridHeight);
-            p->setCursor(HandPointer());
-            p->hide();
-            pictures.push_back(p);
-        }
-        grid_.push_back(pictures);
-    }
-
-    label1_ = Place(new QLabel(QStringLiteral(" ")), QStringLiteral("Label1"), -1, L.label1Left, L.label1Top,
-                    L.label1Width, L.label1Height);
-    label1_->setTextFormat(Qt::PlainText);
-    label1_->setWordWrap(true);
-    label1_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label1_->setMargin(6);
-    label1_->setProperty("clue", true);
-    label1_->setFont(DesignFont(QStringLiteral("Verdana"), 14.25, false));
-    label1_->setAutoFillBackground(true);
-    QPalette white = label1_->palette();
-    white.setColor(QPalette::Window, Qt::white);
-    white.setColor(QPalette::WindowText, Qt::black);
-    label1_->setPalette(white);
-
-    for (int k = 0; k < n; ++k)
-        label2_.push_back(Place(NewMarker(QStringLiteral("Label2")), QStringLiteral("Label2"), k,
-                                L.carLeft[size_t(k)], L.label2Top, L.carWidth, kMarkerHeight));
-    for (int k = 0; k < n; ++k)
-        label3_.push_back(Place(NewMarker(QStringLiteral("Label3")), QStringLiteral("Label3"), k,
-                                L.carLeft[size_t(n - 1 - k)], L.label3Top, L.carWidth, kMarkerHeight));
-    // The markers are controls of the window (translated, scaled, moved every turn) that are
-    // never shown. Off the canvas, on a sheet of their own that is never shown either, no screen
+    // The markers are controls of the window (translated, placed every turn) that are never
+    // shown. Off the canvas, on a sheet of their own that is never shown either, no screen
     // reader lists them among the window's contents; their places stay the canvas's.
     auto* markers = new QWidget(this, Qt::Window);
     markers->setObjectName(QStringLiteral("markers"));
     for (QLabel* marker : label2_) marker->setParent(markers);
     for (QLabel* marker : label3_) marker->setParent(markers);
-    for (QLabel* marker : label2_) SetTag(marker, kLeftFromTheTurn);
-    for (QLabel* marker : label3_) SetTag(marker, kLeftFromTheTurn);
-
-    command1_ = Place(NewButton(QStringLiteral("Possibilità")), QStringLiteral("Command1"), -1, L.command1Left,
-                      L.command1Top, kButtonWidth, 870);
-    command1_->setCursor(HandPointer());
-    conferma_ = Place(NewButton(QStringLiteral("Conferma")), QStringLiteral("BottoneConferma"), -1, L.confermaLeft,
-                      L.confermaTop, kButtonWidth, 870);
-    conferma_->setCursor(HandPointer());
-    avanti_ = Place(NewButton(QStringLiteral("avanti")), QStringLiteral("BottoneAvanti"), -1, L.avantiLeft,
-                    L.avantiTop, kButtonWidth, 855);
-    avanti_->setEnabled(false);
-
-    statusBar_ = Add(new StatusBarControl(this, {5292, 5292, 0}), QStringLiteral("StatusBar1"));
-    statusBar_->SetPanelText(1, QStringLiteral("Esatti"));
-    statusBar_->SetPanelText(2, QStringLiteral("Errati"));
-    statusBar_->SetPanelText(3, QStringLiteral("<img src=\":/avanti.png\" height=\"16\"> Avanti"), Qt::RichText);
-    setStatusBar(statusBar_);
-
-    // The ten blanks set "Azzera conteggio" apart from "Esci"; screen readers hear the words only.
-    menuAzzera_ = Add(menuBar()->addAction(QStringLiteral("Azzera conteggio") + QString(10, u' ')),
-                      QStringLiteral("MenuAzzera"));
-    mnuEsci_ = Add(menuBar()->addAction(QStringLiteral("Esci")), QStringLiteral("mnuEsci"));
-    mnuSuggerimento_ = Add(menuBar()->addAction(QStringLiteral("Suggerimento")), QStringLiteral("mnuSuggerimento"));
-    mnuSuggerimento_->setShortcut(QKeySequence(Qt::Key_F1));
 
     // The hint's bubble: a card beside the crossed-out picture, not a control of the design.
     bubble_ = new QLabel(centralWidget());
@@ -168,6 +88,7 @@ GameForm::GameForm(const GameTable& table)
     bubble_->setFont(DesignFont(QStringLiteral("Verdana"), 11, false));
     bubble_->hide();
 
+    const int n = N();
     pictures_ = new QButtonGroup(this);
     pictures_->setExclusive(false);
     for (int i = 0; i < n; ++i) {
@@ -201,6 +122,92 @@ GameForm::GameForm(const GameTable& table)
     addActions({undo, putBack});
 }
 
+void GameForm::AddControls(const ControlRow& row)
+{
+    const QString name = QString::fromLatin1(row.name);
+    const QString caption = QString::fromUtf8(row.caption);
+    const QRectF design(row.design.left, row.design.top, row.design.width, row.design.height);
+    // The board's pieces start in the design layout: car i in slot i.
+    const auto piece = [this](Piece p, int slot, int j = 0) { return PieceRect(table_, p, slot, j, WindowScale{}); };
+    const int n = N();
+    switch (row.role) {
+    case Role::Cars:
+        for (int i = 0; i < n; ++i) {
+            auto* car = Place(new ImageControl, name, i, piece(Piece::Car, i), Placement::ByTheWindow);
+            car->SetDraggable(true);
+            car->SetDropTarget(true);
+            car->setCursor(HandPointer());
+            cars_.push_back(car);
+        }
+        return;
+    case Role::NotePad:
+        for (int slot = 0; slot < n; ++slot) {
+            std::vector<ImageControl*> column;
+            for (int j = 0; j < n; ++j) {
+                auto* p = Place(new ImageControl, name + QString::number(slot + 2), j, piece(Piece::NotePad, slot, j),
+                                Placement::ByTheWindow);
+                p->setCursor(HandPointer());
+                p->hide();
+                column.push_back(p);
+            }
+            grid_.push_back(column);
+        }
+        return;
+    case Role::Clue: {
+        label1_ = Place(new QLabel(caption), name, -1, design);
+        label1_->setTextFormat(Qt::PlainText);
+        label1_->setWordWrap(true);
+        label1_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        label1_->setMargin(6);
+        // Qt's own use of a property: the style sheet's selector for the clue's card (ui/Design.cpp).
+        label1_->setProperty("clue", true);
+        label1_->setFont(DesignFont(QStringLiteral("Verdana"), 14.25, false));
+        label1_->setAutoFillBackground(true);
+        QPalette white = label1_->palette();
+        white.setColor(QPalette::Window, Qt::white);
+        white.setColor(QPalette::WindowText, Qt::black);
+        label1_->setPalette(white);
+        return;
+    }
+    case Role::MarkersFromLeft:
+        for (int k = 0; k < n; ++k)
+            label2_.push_back(Place(NewMarker(caption), name, k, piece(Piece::Label2, k), Placement::ByTheWindow));
+        return;
+    case Role::MarkersFromRight:
+        for (int k = 0; k < n; ++k)
+            label3_.push_back(Place(NewMarker(caption), name, k, piece(Piece::Label3, n - 1 - k), Placement::ByTheWindow));
+        return;
+    case Role::Possibilities:
+        command1_ = Place(NewButton(caption), name, -1, design);
+        command1_->setCursor(HandPointer());
+        return;
+    case Role::Confirm:
+        conferma_ = Place(NewButton(caption), name, -1, design);
+        conferma_->setCursor(HandPointer());
+        return;
+    case Role::Next:
+        avanti_ = Place(NewButton(caption), name, -1, design);
+        avanti_->setEnabled(false);
+        return;
+    case Role::StatusBar:
+        // The panels' words are written when the window loads (ShowCounts).
+        statusBar_ = Add(new StatusBarControl(this, {table_.statusPanels.begin(), table_.statusPanels.end()}), name);
+        setStatusBar(statusBar_);
+        return;
+    case Role::ResetCounts:
+        // Screen readers hear the words only, without the blanks after them.
+        menuAzzera_ = Add(menuBar()->addAction(caption), name);
+        return;
+    case Role::Leave:
+        mnuEsci_ = Add(menuBar()->addAction(caption), name);
+        return;
+    case Role::Hint:
+        mnuSuggerimento_ = Add(menuBar()->addAction(caption), name);
+        mnuSuggerimento_->setShortcut(QKeySequence(Qt::Key_F1));
+        return;
+    }
+}
+
 QString GameForm::ColourKey(int colour) const { return GameTextsFor(N())->ColourKey(colour); }
 
 void GameForm::Form_Load()
@@ -217,34 +224,26 @@ void GameForm::Form_Load()
 void GameForm::Form_Activate()
 {
     FillScreen();
-    statusBar_->setFixedHeight(qRound(kStatusBarHeight / kTwipsPerPixel));
+    statusBar_->setFixedHeight(qRound(table_.statusBarHeight / kTwipsPerPixel));
     PaintBands(Bands({table_.bandStart, table_.bandFalls}));
     if (turnStarted_) {
         // A return to the window: the turn in play goes on.
         Mostra();
         return;
     }
-    const auto [xPrimoPosto, distanzaPosti] = FilaScalata();
-    turno_.ImpostaFila(xPrimoPosto, distanzaPosti);
     LeggiColoriAuto();
     NuovoTurno();
 }
 
-std::pair<int, int> GameForm::FilaScalata() const
+WindowScale GameForm::Scale() const
 {
-    const clsResize* resizer = OwnResizer();
-    const double factor = resizer ? resizer->FactorX() : 1.0;
-    const GameLayout& L = table_.layout;
-    return {Nearest(L.carLeft[0] * factor), Nearest((L.carLeft[1] - L.carLeft[0]) * factor)};
+    return {ScaleWidth() / table_.clientWidth, ScaleHeight() / table_.clientHeight};
 }
 
 void GameForm::Form_Resize()
 {
     ResizeForm(this);
-    if (!turnStarted_ || IsMinimised()) return;
-    const auto [xPrimoPosto, distanzaPosti] = FilaScalata();
-    turno_.Riscala(xPrimoPosto, distanzaPosti);
-    Mostra();
+    PlaceBoard();
 }
 
 void GameForm::Form_LanguageChanged()
@@ -288,7 +287,7 @@ void GameForm::NuovoTurno()
 {
     Pick(-1);
     bubble_->hide();
-    turno_.NuovoTurno(int(clues::PatternsFor(N()).size()));
+    board_.NuovoTurno(int(clues::PatternsFor(N()).size()));
     turnStarted_ = true;
     for (int i = 0; i < N(); ++i) {
         Image1(i)->ClearPicture();
@@ -299,15 +298,15 @@ void GameForm::NuovoTurno()
     conferma_->setEnabled(true);
     Mostra();
     // The focus frame starts on the first place in the turn's reading direction.
-    CarInSlot(turno_.SlotOfPosition(0))->setFocus();
+    CarInSlot(board_.SlotOfPosition(0))->setFocus();
 }
 
 void GameForm::CaricaImmagini()
 {
     const QString folder = InProgramFolder(QStringLiteral("immagini")) + QDir::separator();
     for (int i = 0; i < N(); ++i) {
-        const QString file = folder + QString::number(turno_.ColoreAuto[size_t(i)]) +
-                             (turno_.DaSinistra ? QStringLiteral("s") : QStringLiteral("d")) + QStringLiteral(".gif");
+        const QString file = folder + QString::number(board_.ColoreAuto[size_t(i)]) +
+                             (board_.DaSinistra ? QStringLiteral("s") : QStringLiteral("d")) + QStringLiteral(".gif");
         // The file, or its "@2x" variant where the screen shows more pixels; a missing picture
         // leaves the car empty.
         Image1(i)->LoadPicture(file);
@@ -316,20 +315,29 @@ void GameForm::CaricaImmagini()
 
 void GameForm::GeneraFrase()
 {
-    SetCaption(label1_, ClueText(N(), turno_.Schema, turno_.ColoreAuto, NomeColore));
+    SetCaption(label1_, ClueText(N(), board_.Schema, board_.ColoreAuto, NomeColore));
     label1_->setAccessibleName(label1_->text().replace(QLatin1String("\r\n"), QLatin1String(" ")).trimmed());
+}
+
+void GameForm::PlaceBoard()
+{
+    if (IsMinimised()) return;
+    const WindowScale scale = Scale();
+    for (int i = 0; i < N(); ++i) PlaceAt(Image1(i), PieceRect(table_, Piece::Car, board_.SlotOfCar(i), 0, scale));
+    for (int k = 0; k < N(); ++k) {
+        PlaceAt(Label2(k), PieceRect(table_, Piece::Label2, k, 0, scale));
+        PlaceAt(Label3(k), PieceRect(table_, Piece::Label3, N() - 1 - k, 0, scale));
+    }
+    for (int slot = 0; slot < N(); ++slot)
+        for (int j = 0; j < N(); ++j) PlaceAt(Grid(slot + 2, j), PieceRect(table_, Piece::NotePad, slot, j, scale));
 }
 
 void GameForm::Mostra()
 {
-    for (int i = 0; i < N(); ++i) SetLeft(Image1(i), turno_.CarX(i));
-    for (int k = 0; k < N(); ++k) {
-        SetLeft(Label2(k), turno_.Label2X(k));
-        SetLeft(Label3(k), turno_.Label3X(k));
-    }
+    PlaceBoard();
     for (int j = 0; j < N(); ++j) {
-        SetTag(Grid(2, j), turno_.Segno(j));
-        for (int column = 2; column <= N() + 1; ++column) Grid(column, j)->setVisible(turno_.Visibile(column - 2, j));
+        SetTag(Grid(2, j), board_.Segno(j));
+        for (int column = 2; column <= N() + 1; ++column) Grid(column, j)->setVisible(board_.Visibile(column - 2, j));
     }
     FollowTheRow();
 }
@@ -338,14 +346,14 @@ void GameForm::Image1_DragDrop(int Index, QObject* Source)
 {
     const auto source = std::find(cars_.begin(), cars_.end(), Source);
     if (source == cars_.end()) return;  // only cars are dropped on cars
-    turno_.Scambia(Index, int(source - cars_.begin()));
+    board_.Scambia(Index, int(source - cars_.begin()));
     bubble_->hide();
     Mostra();
 }
 
 void GameForm::UndoSwap()
 {
-    if (turno_.Annulla()) Mostra();
+    if (board_.Annulla()) Mostra();
 }
 
 void GameForm::Pick(int car)
@@ -360,7 +368,7 @@ void GameForm::Image1_Click(int car)
     if (picked_ < 0) return Pick(car);
     if (picked_ == car) return Pick(-1);
     // The picked car is dropped on this one, exactly as with the mouse; the focus stays on the slot.
-    const int slot = turno_.SlotOfCar(car);
+    const int slot = board_.SlotOfCar(car);
     const int source = picked_;
     Pick(-1);
     Image1_DragDrop(car, Image1(source));
@@ -396,9 +404,9 @@ void GameForm::FollowTheRow()
 {
     // The cars and the note pad in the turn's reading order: place 1 first, the note pad row by row.
     std::vector<QWidget*> read;
-    for (int p = 0; p < N(); ++p) read.push_back(CarInSlot(turno_.SlotOfPosition(p)));
+    for (int p = 0; p < N(); ++p) read.push_back(CarInSlot(board_.SlotOfPosition(p)));
     for (int j = 0; j < N(); ++j)
-        for (int p = 0; p < N(); ++p) read.push_back(Grid(turno_.SlotOfPosition(p) + 2, j));
+        for (int p = 0; p < N(); ++p) read.push_back(Grid(board_.SlotOfPosition(p) + 2, j));
 
     // Tab walks them so, then the buttons.
     QWidget* previous = nullptr;
@@ -433,18 +441,18 @@ void GameForm::NameThePictures()
     const auto named = [](const QString& pattern, const QString& colour, int place) {
         return pattern.isEmpty() ? colour + QStringLiteral(", %1").arg(place) : QString(pattern).arg(colour).arg(place);
     };
-    const auto colour = [this](int car) { return car < 0 ? QString() : NomeColore[size_t(turno_.ColoreAuto[size_t(car)])]; };
-    const QString& direction = turno_.DaSinistra ? fromLeft_ : fromRight_;
+    const auto colour = [this](int car) { return car < 0 ? QString() : NomeColore[size_t(board_.ColoreAuto[size_t(car)])]; };
+    const QString& direction = board_.DaSinistra ? fromLeft_ : fromRight_;
     label1_->setAccessibleDescription(direction);
     for (int i = 0; i < N(); ++i) {
-        Image1(i)->setAccessibleName(named(carName_, colour(i), turno_.PositionOfSlot(turno_.SlotOfCar(i)) + 1));
+        Image1(i)->setAccessibleName(named(carName_, colour(i), board_.PositionOfSlot(board_.SlotOfCar(i)) + 1));
         Image1(i)->setAccessibleDescription(direction);
         Image1(i)->setToolTip(ToolTip(colour(i), ownToolTips_.value(Image1(i))));
     }
     for (int column = 2; column <= N() + 1; ++column)
         for (int j = 0; j < N(); ++j) {
-            const int car = turno_.RigaAuto(j);
-            const int place = turno_.PositionOfSlot(column - 2) + 1;
+            const int car = board_.RigaAuto(j);
+            const int place = board_.PositionOfSlot(column - 2) + 1;
             Grid(column, j)->setAccessibleName(car < 0 ? QString() : named(gridName_, colour(car), place));
             Grid(column, j)->setToolTip(ToolTip(colour(car), ownToolTips_.value(Grid(column, j))));
         }
@@ -452,7 +460,7 @@ void GameForm::NameThePictures()
 
 void GameForm::Image_Click(int column, int Index)
 {
-    turno_.Nascondi(column - 2, Index);
+    board_.Nascondi(column - 2, Index);
     Grid(column, Index)->hide();
 }
 
@@ -460,30 +468,30 @@ void GameForm::Command1_Click()
 {
     bubble_->hide();
     const char* marker = GameTextsFor(N())->rowMarkerKey;
-    turno_.RiempiGriglia(marker ? MLSGetString(QString::fromLatin1(marker)) : QString());
+    board_.RiempiGriglia(marker ? MLSGetString(QString::fromLatin1(marker)) : QString());
     for (int j = 0; j < N(); ++j)
-        for (int column = 2; column <= N() + 1; ++column) Grid(column, j)->SetPicture(Image1(turno_.RigaAuto(j))->Picture());
+        for (int column = 2; column <= N() + 1; ++column) Grid(column, j)->SetPicture(Image1(board_.RigaAuto(j))->Picture());
     Mostra();
 }
 
 void GameForm::mnuSuggerimento_Click()
 {
-    if (turno_.RigaAuto(0) < 0) Command1_Click();  // the note pad is filled and shown first
+    if (board_.RigaAuto(0) < 0) Command1_Click();  // the note pad is filled and shown first
     clues::Pairs shown;
     for (int j = 0; j < N(); ++j)
         for (int slot = 0; slot < N(); ++slot)
             // slot and position map onto each other the same way in both directions
-            if (turno_.Visibile(slot, j)) shown.set(clues::PairBit(turno_.RigaAuto(j), turno_.SlotOfPosition(slot)));
-    const clues::Hint hint = clues::NextHint(N(), size_t(turno_.Schema), shown);
+            if (board_.Visibile(slot, j)) shown.set(clues::PairBit(board_.RigaAuto(j), board_.SlotOfPosition(slot)));
+    const clues::Hint hint = clues::NextHint(N(), size_t(board_.Schema), shown);
     if (!hint.found()) return ShowBubble(MLSGetString(QStringLiteral("0215")), Grid((N() + 3) / 2, 0));
 
     int row = 0;
-    while (turno_.RigaAuto(row) != hint.car) ++row;
-    const int column = turno_.SlotOfPosition(hint.position) + 2;
+    while (board_.RigaAuto(row) != hint.car) ++row;
+    const int column = board_.SlotOfPosition(hint.position) + 2;
     Image_Click(column, row);
     QStringList sentences;
     for (const size_t line : hint.lines)
-        sentences << ClueLineText(N(), turno_.Schema, int(line), turno_.ColoreAuto, NomeColore);
+        sentences << ClueLineText(N(), board_.Schema, int(line), board_.ColoreAuto, NomeColore);
     const QString quote = sentences.join(u' ');
     const QString frame = MLSGetString(QStringLiteral("0214"));
     ShowBubble(frame.contains(QLatin1String("%1")) ? QString(frame).arg(quote) : quote, Grid(column, row));
@@ -510,7 +518,7 @@ void GameForm::ShowBubble(const QString& text, const QWidget* column)
 
 void GameForm::BottoneConferma_Click()
 {
-    if (turno_.Giudica()) {
+    if (board_.Giudica()) {
         CountOne(NumEsatti);
         ShowCounts();
         emit RispostaEsatta();

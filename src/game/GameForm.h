@@ -1,16 +1,19 @@
 #pragma once
 // The game window, one design for three, four and five cars (FormAuto3, FormAuto4, FormAuto5).
 //
-// The window is a view of its turn (Turno): after every change, and on every resize or
+// The window is a view of its board (core/Board.h): after every change, and on every resize or
 // activation, it places the cars Image1(i), the invisible slot markers Label2(k), Label3(k) and
-// the note pad from the turn, scaled to the window's size. A turn is set up on the first
-// activation after the window is loaded and by "avanti", never by a mere return to the window.
+// the note pad where their slots put them at the window's scale (game/BoardLayout.h); they are
+// not the resizer's. The window is built from its per-N record (game/GameTable.h). A turn is set
+// up on the first activation after the window is loaded and by "avanti", never by a mere return
+// to the window.
 //
 // Input is turned into the turn's moves: a drop, a key on a car and Ctrl+Z all end in the one
 // swap of Image1_DragDrop (or its undo), a click or Space on the note pad in the one hide of
 // Image_Click.
 
-#include "core/Turno.h"
+#include "core/Board.h"
+#include "game/BoardLayout.h"
 #include "game/GameTable.h"
 #include "ui/Form.h"
 
@@ -43,7 +46,9 @@ public:
     void Form_LanguageChanged() override;
 
     // The turn in play.
-    const Turno& Modello() const { return turno_; }
+    const Board& Modello() const { return board_; }
+    // The window's client size over its design client size: what the board's places are scaled by.
+    WindowScale Scale() const;
     std::array<QString, 11> NomeColore;
 
     void NuovoTurno();
@@ -75,7 +80,7 @@ public:
     void UndoSwap();                // Ctrl+Z: the last swap of this turn taken back
     int PickedCar() const { return picked_; }
     // The car standing in slot k.
-    ImageControl* CarInSlot(int k) const { return Image1(turno_.CarInSlot(k)); }
+    ImageControl* CarInSlot(int k) const { return Image1(board_.CarInSlot(k)); }
 
     // Controls.
     ImageControl* Image1(int i) const { return cars_[size_t(i)]; }
@@ -104,9 +109,11 @@ private:
     // ones; panel 3: its arrow and the word of key "0230".
     void ShowCounts();
     QString ColourKey(int colour) const;
-    // The row of slots as the window is laid out now: the first slot and the distance.
-    std::pair<int, int> FilaScalata() const;
-    // Places cars, markers and note pad from the turn; keyboard order and names follow.
+    // Makes the controls of one row of the window's record.
+    void AddControls(const ControlRow& row);
+    // Cars, markers and note pad where their slots put them at the window's scale.
+    void PlaceBoard();
+    // Shows the board: places, the note pad's pictures and markers; keyboard order and names follow.
     void Mostra();
     // Tab and screen readers go through the cars and the note pad in the turn's reading order.
     void FollowTheRow();
@@ -123,7 +130,7 @@ private:
     void FocusAfterHide(int column, int row);
 
     const GameTable& table_;
-    Turno turno_;
+    Board board_;
     std::vector<ImageControl*> cars_;
     std::vector<std::vector<ImageControl*>> grid_;
     QButtonGroup* pictures_ = nullptr;  // cars and note pad: the arrow keys walk them by place

@@ -16,7 +16,7 @@
 namespace {
 
 // Every registered control's record, whatever its form.
-QHash<const QObject*, ControlRecord*>& Records()
+QHash<const QObject*, ControlRecord*>& AllRecords()
 {
     static QHash<const QObject*, ControlRecord*> records;
     return records;
@@ -117,8 +117,7 @@ void GuardInput()
     QCoreApplication::instance()->installEventFilter(guard);
 }
 
-// The canvas the controls sit on; it paints the form's background bands. A control whose
-// caption changes asks its parent, the canvas, for a new layout: then the captions are fitted.
+// The canvas the controls sit on; it paints the form's background bands.
 class CanvasWidget : public QWidget {
 public:
     CanvasWidget(Form* form, std::function<void(QWidget*)> paint) : QWidget(form), paint_(std::move(paint)) {}
@@ -157,35 +156,50 @@ Form::Form(const QString& name, int designWidthTwips, int designHeightTwips)
 Form::~Form()
 {
     Loaded().removeAll(QPointer<Form>(this));
-    for (const ControlRecord& r : records_) Records().remove(r.control);
+    for (const ControlRecord& r : records_) AllRecords().remove(r.control);
 }
 
-void Form::Register(QObject* control, const QString& name, int index)
+ControlRecord& Form::Register(QObject* control, const QString& name, int index)
 {
     control->setObjectName(name);
-    records_.push_back({control, name, index >= 0 ? index : -1, QString(), std::nullopt});
-    Records().insert(control, &records_.back());
-    // A control deleted before its form (a menu item taken away) leaves no record behind.
-    connect(control, &QObject::destroyed, this, [control] { Records().remove(control); });
+    ControlRecord& record = records_.emplace_back(control, name, index >= 0 ? index : -1);
+    AllRecords().insert(control, &record);
+    // A control deleted before its form (a menu item taken away) leaves an empty record behind,
+    // which nothing finds or walks any more. The form's destructor forgets its records before its
+    // children go, so then nothing of the form is touched here.
+    connect(control, &QObject::destroyed, this, [this, control] {
+        ControlRecord* r = AllRecords().take(control);
+        if (!r) return;
+        r->control = nullptr;
+        controls_.removeAll(control);
+    });
     controls_.append(control);
+    return record;
 }
 
-ControlRecord* Form::RecordOf(const QObject* control) { return Records().value(control); }
+ControlRecord* Form::RecordOf(const QObject* control) { return AllRecords().value(control); }
 
 bool Form::PlaceAt(QObject* control, const QRectF& r)
 {
     ControlRecord* record = RecordOf(control);
-    if (!record || !control->isWidgetType()) return false;
-    record->twips = r;
-    static_cast<QWidget*>(control)->setGeometry(qRound(r.x() / kTwipsPerPixel), qRound(r.y() / kTwipsPerPixel),
-                                                qRound(r.width() / kTwipsPerPixel), qRound(r.height() / kTwipsPerPixel));
+    return record && PlaceAt(*record, r);
+}
+
+bool Form::PlaceAt(ControlRecord& record, const QRectF& r)
+{
+    if (!record.control->isWidgetType()) return false;
+    record.twips = r;
+    auto* widget = static_cast<QWidget*>(record.control);
+    const QRect pixels(qRound(r.x() / kTwipsPerPixel), qRound(r.y() / kTwipsPerPixel), qRound(r.width() / kTwipsPerPixel),
+                       qRound(r.height() / kTwipsPerPixel));
+    if (widget->geometry() != pixels) widget->setGeometry(pixels);
     return true;
 }
 
 QObject* Form::Control(const QString& name, int index) const
 {
     for (const ControlRecord& r : records_)
-        if (r.name == name && r.index == (index < 0 ? -1 : index)) return r.control;
+        if (r.control && r.name == name && r.index == (index < 0 ? -1 : index)) return r.control;
     return nullptr;
 }
 

@@ -26,6 +26,8 @@
 // else), and a form that is unloaded takes no more input. The second click of a double click
 // whose first click went to another window (one that has just closed, say) is no click at all.
 
+#include "ui/ControlRecord.h"
+
 #include <QList>
 #include <QMainWindow>
 #include <QPointer>
@@ -37,25 +39,12 @@
 #include <array>
 #include <deque>
 #include <functional>
-#include <memory>
 #include <optional>
 
 class QMenu;
 class QAction;
-class clsResize;
 
 inline constexpr double kTwipsPerPixel = 15.0;
-
-// What a form knows of each of its controls, kept by the form rather than on the control: its
-// name, its index in a control array (-1 for none), its free text Tag and, for a widget placed on
-// the form, its rectangle in twips (what the control's Left, Top, Width and Height read back).
-struct ControlRecord {
-    QObject* control = nullptr;
-    QString name;
-    int index = -1;
-    QString tag;
-    std::optional<QRectF> twips;
-};
 
 // A background of 256 bands: band i has, per channel, start - i where the channel falls, else start.
 struct BandRule {
@@ -71,10 +60,15 @@ public:
     ~Form() override;
 
     const QList<QObject*>& Controls() const { return controls_; }
+    // The records of the controls, in the same order.
+    std::deque<ControlRecord>& Records() { return records_; }
+    const std::deque<ControlRecord>& Records() const { return records_; }
     // The record of a control of any form; nullptr for an object that no form has registered.
     static ControlRecord* RecordOf(const QObject* control);
-    // A registered widget placed at a rectangle in twips; false for any other object.
+    // A registered widget placed at a rectangle in twips; false for any other object. A widget
+    // whose pixels do not change is not touched.
     static bool PlaceAt(QObject* control, const QRectF& twips);
+    static bool PlaceAt(ControlRecord& record, const QRectF& twips);
     // The window's own Tag (a text the language file may set).
     const QString& WindowTag() const { return tag_; }
     void SetWindowTag(const QString& tag) { tag_ = tag; }
@@ -112,10 +106,6 @@ public:
     // itself are written anew in the new language.
     virtual void Form_LanguageChanged() {}
 
-    // The resizer made for this form by its Form_Load, kept while the form lives.
-    void KeepResizer(std::shared_ptr<clsResize> resizer) { resizer_ = std::move(resizer); }
-    clsResize* OwnResizer() const { return resizer_.get(); }
-
     // Makes this the active form; runs Form_Activate when it was not.
     void Activate();
 
@@ -125,7 +115,12 @@ public:
     bool IsUnloaded() const { return unloaded_; }
 
 protected:
-    // Adds a control at the end of the list. Widgets go on the canvas at the rectangle in twips.
+    // Who moves a widget when the window changes size: the resizer, from its design rectangle, or
+    // the window itself, from its own model.
+    enum class Placement { Scaled, ByTheWindow };
+
+    // Adds a control at the end of the list. Widgets go on the canvas at the rectangle in twips,
+    // their design rectangle.
     template <class W>
     W* Add(W* control, const QString& name, int index = -1)
     {
@@ -133,12 +128,19 @@ protected:
         return control;
     }
     template <class W>
-    W* Place(W* widget, const QString& name, int index, double left, double top, double width, double height)
+    W* Place(W* widget, const QString& name, int index, const QRectF& twips, Placement placement = Placement::Scaled)
     {
         widget->setParent(canvas_);
-        Register(widget, name, index);
-        PlaceAt(widget, QRectF(left, top, width, height));
+        ControlRecord& record = Register(widget, name, index);
+        record.design = twips;
+        record.placedByWindow = placement == Placement::ByTheWindow;
+        PlaceAt(record, twips);
         return widget;
+    }
+    template <class W>
+    W* Place(W* widget, const QString& name, int index, double left, double top, double width, double height)
+    {
+        return Place(widget, name, index, QRectF(left, top, width, height));
     }
 
     bool event(QEvent* e) override;
@@ -146,7 +148,7 @@ protected:
     void closeEvent(QCloseEvent* e) override;
 
 private:
-    void Register(QObject* control, const QString& name, int index);
+    ControlRecord& Register(QObject* control, const QString& name, int index);
     int MenuBarHeight() const;
     void PaintCanvas(QWidget* canvas);
     QMargins FrameMargins() const;
@@ -162,7 +164,6 @@ private:
     std::deque<ControlRecord> records_;  // one per control, in the same order; never moved
     QString tag_;
     std::optional<std::array<QRgb, 256>> bands_;
-    std::shared_ptr<clsResize> resizer_;
     QString designCaption_;
     int designWidth_;
     int designHeight_;

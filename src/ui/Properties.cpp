@@ -83,7 +83,7 @@ std::optional<QString> GetText(const QObject* control, TextProperty property)
         return std::nullopt;
     case TextProperty::Tag:
         if (IsWindow(control)) return static_cast<const Form*>(control)->WindowTag();
-        if (const ControlRecord* r = Form::RecordOf(control)) return r->tag;
+        if (const ControlRecord* r = Form::RecordOf(control)) return r->Tag();
         return std::nullopt;
     }
     return std::nullopt;
@@ -96,7 +96,7 @@ bool SetText(QObject* control, TextProperty property, const QString& value)
     case TextProperty::Caption:
         if (!SetCaptionOf(control, value)) return false;
         // A new caption may not fit the control as it is scaled now.
-        if (control->isWidgetType()) FitCaptionFont(static_cast<QWidget*>(control));
+        if (ControlRecord* r = Form::RecordOf(control)) FitCaptionFont(*r);
         return true;
     case TextProperty::ToolTipText:
         if (!ToolTipHolder(control)) return false;
@@ -108,7 +108,7 @@ bool SetText(QObject* control, TextProperty property, const QString& value)
             return true;
         }
         if (ControlRecord* r = Form::RecordOf(control)) {
-            r->tag = value;
+            r->SetTag(value);  // the resize flags are read here, once
             return true;
         }
         return false;

@@ -2,7 +2,6 @@
 
 #include "ui/CaptionFit.h"
 #include "ui/Form.h"
-#include "ui/Properties.h"
 
 #include <QWidget>
 
@@ -12,14 +11,9 @@ namespace {
 // Whole twips, to the nearest, halves to even.
 qint32 Whole(double v) { return qint32(std::nearbyint(v)); }
 
-}  // namespace
+bool IsTheResizersOwn(const ControlRecord& r) { return r.control && r.twips && !r.placedByWindow; }
 
-clsResize::ScaleFlags clsResize::FlagsFromTag(const QString& tag)
-{
-    const QString t = tag.toUpper();
-    if (!t.startsWith(u'@')) return {true, true, true, true};
-    return {t.contains(u'L'), t.contains(u'T'), t.contains(u'W'), t.contains(u'H')};
-}
+}  // namespace
 
 void clsResize::Initialise()
 {
@@ -27,15 +21,10 @@ void clsResize::Initialise()
     if (!form) return;
     RecordedWidth = Whole(form->ScaleWidth());
     RecordedHeight = Whole(form->ScaleHeight());
-    ControlList.clear();
-    for (QObject* c : form->Controls()) {
-        ControlGeometry g;
-        g.control = c;
-        if (const auto v = GetCoordinate(c, Coordinate::Left)) g.first = Whole(*v);
-        if (const auto v = GetCoordinate(c, Coordinate::Top)) g.second = Whole(*v);
-        if (const auto v = GetCoordinate(c, Coordinate::Width)) g.third = Whole(*v);
-        if (const auto v = GetCoordinate(c, Coordinate::Height)) g.fourth = Whole(*v);
-        ControlList.push_back(g);
+    for (ControlRecord& r : form->Records()) {
+        if (!IsTheResizersOwn(r)) continue;
+        const QRectF& now = *r.twips;
+        r.design = QRectF(Whole(now.x()), Whole(now.y()), Whole(now.width()), Whole(now.height()));
     }
     FirstTime = false;
 }
@@ -56,13 +45,6 @@ void clsResize::SizeFormToScreen(quint8 percent)
     ResizeControls();
 }
 
-double clsResize::FactorX() const
-{
-    const Form* form = SourceForm();
-    if (!form || FirstTime || RecordedWidth <= 0) return 1.0;
-    return form->ScaleWidth() / RecordedWidth;
-}
-
 void clsResize::ResizeControls()
 {
     Form* form = SourceForm();
@@ -72,39 +54,43 @@ void clsResize::ResizeControls()
         return;
     }
     if (RecordedWidth <= 0 || RecordedHeight <= 0) return;
-    // Drawing waits until every control has moved: one repaint, not one per control.
-    form->setUpdatesEnabled(false);
     const double factorY = form->ScaleHeight() / RecordedHeight;
     const double factorX = form->ScaleWidth() / RecordedWidth;
-    for (const ControlGeometry& g : ControlList) {
-        auto* w = qobject_cast<QWidget*>(g.control.data());
-        const auto left = w ? GetCoordinate(w, Coordinate::Left) : std::nullopt;
-        if (!left) continue;  // gone, or nothing to place
-        const ScaleFlags f = FlagsFromTag(Tag(w));
+    // Drawing waits until every control has moved without being told: Qt paints what moved at
+    // the next update request, one repaint for the whole loop. (Switching the window's updates
+    // off and on again would cost more than the loop, as it walks and repaints every widget.)
+    for (ControlRecord& r : form->Records()) {
+        if (!IsTheResizersOwn(r) || !r.design) continue;
+        const ResizeFlags& f = r.Flags();
+        const QRectF& from = *r.design;
+        const QRectF& now = *r.twips;
         // One new rectangle per control: each scaled value, the others as they are.
-        SetTwipsGeometry(w, f.left ? g.first * factorX : *left,
-                         f.top ? g.second * factorY : *GetCoordinate(w, Coordinate::Top),
-                         f.width ? g.third * factorX : *GetCoordinate(w, Coordinate::Width),
-                         f.height ? g.fourth * factorY : *GetCoordinate(w, Coordinate::Height));
-        FitCaptionFont(w);
+        Form::PlaceAt(r, QRectF(f.left ? from.x() * factorX : now.x(), f.top ? from.y() * factorY : now.y(),
+                                f.width ? from.width() * factorX : now.width(),
+                                f.height ? from.height() * factorY : now.height()));
+        FitCaptionFont(r);
     }
-    form->setUpdatesEnabled(true);
 }
 
-std::shared_ptr<clsResize> Ridimensionatore;
+QPointer<clsResize> Ridimensionatore;
 
 void BindResizer(Form* form)
 {
-    Ridimensionatore = std::make_shared<clsResize>();
-    Ridimensionatore->SetSourceForm(form);
-    form->KeepResizer(Ridimensionatore);
-    Ridimensionatore->SizeFormToScreen(75);
+    delete ResizerOf(form);
+    auto* resizer = new clsResize(form);
+    resizer->SetSourceForm(form);
+    Ridimensionatore = resizer;
+    resizer->SizeFormToScreen(75);
+}
+
+clsResize* ResizerOf(const Form* form)
+{
+    for (QObject* child : form->children())
+        if (auto* resizer = qobject_cast<clsResize*>(child); resizer && resizer->SourceForm() == form) return resizer;
+    return nullptr;
 }
 
 void ResizeForm(Form* form)
 {
-    // The shared resizer is this window's own while it serves it. When it serves another window
-    // (the information box activated over a game) or none, the window keeps its own: a resizer
-    // bound to another window would rescale that one and leave this one as it was.
-    if (clsResize* own = form->OwnResizer()) own->ResizeControls();
+    if (clsResize* own = ResizerOf(form)) own->ResizeControls();
 }

@@ -116,7 +116,7 @@ TEST_F(ClueWindowTest, APickInTheMenuRenewsTheClueInPlayAndTheCounts)
     ScriptTurn(3, 13, 21);
     GameForm* g = OpenGame(3);
     g->Image1_DragDrop(0, g->Image1(1));
-    const Turno before = g->Modello();
+    const Board before = g->Modello();
     FormMenu.Show();
     auto* menu = FormMenu.As<FormMenuWindow>();
     for (int k = 0; k < menu->mnuLanguageCount(); ++k)
@@ -124,7 +124,7 @@ TEST_F(ClueWindowTest, APickInTheMenuRenewsTheClueInPlayAndTheCounts)
     // The same turn (no draw), told in the new words and colour names.
     EXPECT_EQ(g->Label1()->text(), "P2-en C2-en T0157-en C3-en T0158-en\r\nP2-en C2-en T0159-en");
     EXPECT_EQ(g->Modello().ColoreAuto, before.ColoreAuto);
-    for (int i = 0; i < 3; ++i) EXPECT_EQ(g->Modello().CarX(i), before.CarX(i));
+    for (int i = 0; i < 3; ++i) EXPECT_EQ(g->Modello().SlotOfCar(i), before.SlotOfCar(i));
     EXPECT_EQ(g->StatusBar1()->Panel(2)->text(), "P1-en 0");
     EXPECT_EQ(g->Image1(0)->toolTip(), "C1-en");
 }

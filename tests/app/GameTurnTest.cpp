@@ -14,8 +14,6 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include <algorithm>
-#include <set>
 
 namespace {
 
@@ -27,27 +25,14 @@ protected:
         return QImage(folder_->File(QStringLiteral("immagini/%1%2.gif").arg(colour).arg(fromLeft ? 's' : 'd')));
     }
 
-    // Every invariant a fresh turn must hold.
-    void ExpectSoundTurn(GameForm* g)
+    // A fresh turn as the window shows it: each car the picture of its colour in the turn's
+    // direction, every piece where its slot puts it, the note pad hidden, empty and unmarked.
+    void ExpectFreshTurnShown(GameForm* g)
     {
         const int n = g->N();
-        std::set<int> colours;
-        for (int i = 0; i < n; ++i) {
-            EXPECT_GE(g->Modello().ColoreAuto[size_t(i)], 1);
-            EXPECT_LE(g->Modello().ColoreAuto[size_t(i)], 10);
-            colours.insert(g->Modello().ColoreAuto[size_t(i)]);
+        for (int i = 0; i < n; ++i)
             EXPECT_EQ(g->Image1(i)->Picture().toImage(), PictureFile(g->Modello().ColoreAuto[size_t(i)], g->Modello().DaSinistra)) << i;
-        }
-        EXPECT_EQ(int(colours.size()), n) << "colours repeat";
-        std::multiset<int> lefts;
-        for (int i = 0; i < n; ++i) lefts.insert(int(Left(g->Image1(i))));
-        std::multiset<int> slotXs;
-        for (int k = 0; k < n; ++k) slotXs.insert(g->Modello().SlotX(k));
-        EXPECT_EQ(lefts, slotXs) << "every slot holds exactly one car";
-        for (int k = 0; k < n; ++k) {
-            EXPECT_EQ(Left(g->Label2(k)), g->Modello().SlotX(k));
-            EXPECT_EQ(Left(g->Label3(n - 1 - k)), g->Modello().SlotX(k));
-        }
+        ExpectBoardShown(g);
         for (int column = 2; column <= n + 1; ++column)
             for (int j = 0; j < n; ++j) {
                 EXPECT_TRUE(g->Grid(column, j)->isHidden());
@@ -60,17 +45,15 @@ protected:
 
 }  // namespace
 
-TEST_F(GameTurnTest, EveryTurnOfEveryWindowIsSound)
+TEST_F(GameTurnTest, EveryTurnOfEveryWindowIsShownAsItsBoardHasIt)
 {
     for (const int n : {3, 4, 5}) {
         GameForm* g = OpenGame(n);
         ASSERT_NE(g, nullptr);
         EXPECT_FALSE(FormMenu.IsLoaded());
-        EXPECT_GT(g->Modello().DistanzaPosti, 0);
-        EXPECT_GT(g->Modello().XPrimoPosto, 0);
         for (int turn = 0; turn < 60; ++turn) {
             if (turn) g->NuovoTurno();
-            ExpectSoundTurn(g);
+            ExpectFreshTurnShown(g);
         }
         GameWindow(n).Unload();
         ProcessDeletes();
@@ -87,9 +70,10 @@ TEST_F(GameTurnTest, DrawsComeInTheirOrder)
             Pick(20, 21)});
     GameForm* g = OpenGame(3);
     EXPECT_FALSE(g->Modello().DaSinistra);
-    EXPECT_EQ(Left(g->Image1(2)), g->Modello().SlotX(0));
-    EXPECT_EQ(Left(g->Image1(0)), g->Modello().SlotX(1));
-    EXPECT_EQ(Left(g->Image1(1)), g->Modello().SlotX(2));
+    EXPECT_EQ(g->CarInSlot(0), g->Image1(2));
+    EXPECT_EQ(g->CarInSlot(1), g->Image1(0));
+    EXPECT_EQ(g->CarInSlot(2), g->Image1(1));
+    ExpectBoardShown(g);
     EXPECT_EQ(g->Modello().ColoreAuto[0], 7);
     EXPECT_EQ(g->Modello().ColoreAuto[1], 4);
     EXPECT_EQ(g->Modello().ColoreAuto[2], 9);
@@ -100,10 +84,15 @@ TEST_F(GameTurnTest, DrawsComeInTheirOrder)
 TEST_F(GameTurnTest, SlotsComeFromTheScaledLayout)
 {
     GameForm* g = OpenGame(4);
-    const GameLayout& L = g->Table().layout;
-    const double factor = g->ScaleWidth() / L.clientWidth;
-    EXPECT_NEAR(g->Modello().XPrimoPosto, L.carLeft[0] * factor, 1.0);
-    EXPECT_NEAR(g->Modello().DistanzaPosti, (L.carLeft[1] - L.carLeft[0]) * factor, 1.0);
+    // The design slots, 120 twips from the edge and 2760 apart, scaled to the window.
+    const double factor = g->ScaleWidth() / 11190;
+    for (int k = 0; k < 4; ++k) {
+        EXPECT_DOUBLE_EQ(Left(g->CarInSlot(k)), (120 + 2760 * k) * factor) << k;
+        EXPECT_DOUBLE_EQ(Left(g->Label2(k)), Left(g->CarInSlot(k))) << k;
+        EXPECT_DOUBLE_EQ(Left(g->Label3(3 - k)), Left(g->CarInSlot(k))) << k;
+        if (k) EXPECT_LT(g->CarInSlot(k - 1)->geometry().right(), g->CarInSlot(k)->geometry().left()) << k;
+    }
+    EXPECT_LE(g->CarInSlot(3)->geometry().right(), g->centralWidget()->width());
     EXPECT_EQ(g->StatusBar1()->height(), qRound(500 / 15.0));
     EXPECT_EQ(g->frameGeometry().width(), 1280);  // the outer width is the screen's
     EXPECT_EQ(g->frameGeometry().height(), 800);
@@ -123,13 +112,9 @@ TEST_F(GameTurnTest, ReturnsToTheWindowKeepItsTurnAndEveryCarOnASlot)
     const auto expectSameTurn = [&](const char* when) {
         EXPECT_EQ(g->Modello().ColoreAuto, colours) << when;
         EXPECT_EQ(g->Label1()->text(), clue) << when;
-        std::set<int> lefts;
-        for (int i = 0; i < 3; ++i) {
-            EXPECT_EQ(g->Modello().SlotOfCar(i), row[size_t(i)]) << when;
-            EXPECT_EQ(Left(g->Image1(i)), g->Modello().SlotX(row[size_t(i)])) << when;
-            lefts.insert(int(Left(g->Image1(i))));
-        }
-        EXPECT_EQ(lefts.size(), 3u) << when;
+        for (int i = 0; i < 3; ++i) EXPECT_EQ(g->Modello().SlotOfCar(i), row[size_t(i)]) << when;
+        SCOPED_TRACE(when);
+        ExpectBoardShown(g);
     };
     FormInfo.Show();
     GameWindow(3).Show();

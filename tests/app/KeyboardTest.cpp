@@ -198,7 +198,7 @@ TEST_F(KeyboardTest, ScreenReadersMeetTheRowInTheTurnsReadingOrder)
         GameForm* g = OpenGame(4);
         g->Image1_DragDrop(0, g->Image1(3));  // the order follows the swaps
         g->Command1_Click();
-        const Turno& t = g->Modello();
+        const Board& t = g->Modello();
         QStringList cars, pad, carsRead, padRead;
         for (QAccessibleInterface* i : Exposed(g)) {
             const QString control = i->object() ? i->object()->objectName() : QString();

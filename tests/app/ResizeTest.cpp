@@ -8,11 +8,13 @@
 #include "support/AppFixture.h"
 #include "ui/clsResize.h"
 #include "ui/Controls.h"
+#include "ui/Design.h"
 #include "ui/Properties.h"
 
 #include <QAction>
 #include <QCoreApplication>
 #include <QFile>
+#include <QFontMetricsF>
 #include <QImage>
 #include <QLabel>
 #include <QMenuBar>
@@ -103,7 +105,7 @@ TEST_F(ResizeTest, ShrinkingAndGrowingBackRestoresEveryControl)
 
 TEST_F(ResizeTest, FlagsAreReadFromTheTagInAnyCase)
 {
-    const auto f = clsResize::FlagsFromTag;
+    const auto f = ResizeFlags::FromTag;
     EXPECT_TRUE(f(QString()).left && f(QString()).height);
     const auto lt = f(QStringLiteral("@lT"));
     EXPECT_TRUE(lt.left && lt.top && !lt.width && !lt.height);
@@ -147,7 +149,7 @@ TEST_F(ResizeTest, AResizerWithoutItsWindowNeitherFailsNorReopensIt)
     EXPECT_EQ(Ridimensionatore->SourceForm(), FormInfo.Instance());
     FormInfo.As<FormInfoWindow>()->Command1_Click();
     ProcessDeletes();
-    EXPECT_EQ(Ridimensionatore->SourceForm(), nullptr);
+    EXPECT_FALSE(Ridimensionatore) << "the resizer went with its window";
     // The menu is resized: it rescales itself and the information box stays closed.
     const QRectF before = Twips(menu->Command4());
     menu->resize(menu->width() / 2, menu->height() / 2);
@@ -158,21 +160,17 @@ TEST_F(ResizeTest, AResizerWithoutItsWindowNeitherFailsNorReopensIt)
 TEST_F(ResizeTest, TheGameKeepsThePlayersRowThroughResizes)
 {
     auto* g = OpenGame(5);
-    // Put the row in the hidden order by swaps, then change the window's size twice.
+    // Put the row one swap from the hidden order, then change the window's size twice.
     SolveByDrops(g);
     g->Image1_DragDrop(1, g->Image1(2));
-    const int oldFirst = g->Modello().XPrimoPosto;
     std::array<int, 5> slotOf{};
-    for (int i = 0; i < 5; ++i) slotOf[size_t(i)] = int((Left(g->Image1(i)) - g->Modello().XPrimoPosto) / g->Modello().DistanzaPosti);
+    for (int i = 0; i < 5; ++i) slotOf[size_t(i)] = g->Modello().SlotOfCar(i);
+    const double firstLeft = Left(g->CarInSlot(0));
     g->resize(700, 500);
     g->resize(1111, 777);
-    EXPECT_NE(g->Modello().XPrimoPosto, oldFirst);
-    for (int i = 0; i < 5; ++i) EXPECT_EQ(Left(g->Image1(i)), g->Modello().SlotX(slotOf[size_t(i)])) << i;
-    for (int k = 0; k < 5; ++k) {
-        EXPECT_EQ(Left(g->Label2(k)), g->Modello().SlotX(k));
-        EXPECT_EQ(Left(g->Label3(4 - k)), g->Modello().SlotX(k));
-    }
-    EXPECT_NEAR(g->Modello().XPrimoPosto, 120 * g->ScaleWidth() / 11535, 1.0);
+    EXPECT_NE(Left(g->CarInSlot(0)), firstLeft);
+    for (int i = 0; i < 5; ++i) EXPECT_EQ(g->Modello().SlotOfCar(i), slotOf[size_t(i)]) << i;
+    ExpectBoardShown(g);
     g->Image1_DragDrop(2, g->Image1(1));
     g->BottoneConferma_Click();
     EXPECT_EQ(NumEsatti, 1);
@@ -246,22 +244,29 @@ TEST_F(ResizeTest, CaptionsThatNoLongerFitAreDrawnSmallerAndNeverLarger)
     // A screen half as wide as the one the window was designed on.
     SetScreenSizeTwipsForTesting(640 * 15, 480 * 15);
     auto* g = OpenGame(5);
-    const QFont design = g->BottoneConferma()->property("parcoloDesignFont").value<QFont>();
     for (QPushButton* b : {g->Command1(), g->BottoneConferma()}) {
-        EXPECT_LT(b->font().pointSizeF(), design.pointSizeF()) << b->text().toStdString();
+        EXPECT_LT(b->font().pointSizeF(), 14.25) << b->text().toStdString();
         EXPECT_LE(b->sizeHint().width(), b->width()) << b->text().toStdString();
     }
-    // A clue longer than its card at the design size is drawn smaller once it is written.
+    // The clue's card as it is scaled there: a short clue keeps the design size; a clue longer
+    // than the card at that size is drawn smaller as soon as it is written, and then fits.
     QLabel* clue = g->Label1();
-    const QString longClue = QStringLiteral("L'auto rossa viene subito dopo l'auto blu e subito prima dell'auto gialla. ").repeated(8);
-    clue->setText(longClue);
-    QCoreApplication::processEvents();
+    const auto fits = [clue] {
+        const QRectF room = clue->contentsRect().marginsRemoved(QMargins(1, 1, 1, 1) * clue->margin());
+        return QFontMetricsF(clue->font())
+                   .boundingRect(QRectF(0, 0, room.width(), 1e6), int(clue->alignment()) | Qt::TextWordWrap, clue->text())
+                   .height() <= room.height();
+    };
+    SetCaption(clue, QStringLiteral("L'auto rossa viene prima dell'auto blu."));
+    EXPECT_EQ(clue->font().pointSizeF(), 14.25);
+    SetCaption(clue, QStringLiteral("L'auto rossa viene subito dopo l'auto blu e subito prima dell'auto gialla. ").repeated(5));
     EXPECT_LT(clue->font().pointSizeF(), 14.25);
-    // Where the design fits, the design font comes back exactly.
-    SetScreenSizeTwipsForTesting(1280 * 15, 800 * 15);
-    clue->setText(QStringLiteral("L'auto rossa viene prima dell'auto blu."));
+    EXPECT_TRUE(fits());
+    // Where the design fits, the design font comes back exactly, and no larger.
+    SetScreenSizeTwipsForTesting(1920 * 15, 1080 * 15);
+    SetCaption(clue, QStringLiteral("L'auto rossa viene prima dell'auto blu."));
     g->FillScreen();
     QCoreApplication::processEvents();
-    for (QPushButton* b : {g->Command1(), g->BottoneConferma()}) EXPECT_EQ(b->font(), design);
+    for (QPushButton* b : {g->Command1(), g->BottoneConferma()}) EXPECT_EQ(b->font(), DesignFont(QStringLiteral("Arial"), 14.25, true));
     EXPECT_EQ(clue->font().pointSizeF(), 14.25);
 }

@@ -8,8 +8,8 @@
 #include "text/Parole.h"
 #include "ui/clsResize.h"
 #include "ui/Controls.h"
-#include "ui/Form.h"
 #include "ui/Properties.h"
+#include "ui/Form.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -48,7 +48,7 @@ void AppTest::TearDown()
     SetRndSource({});
     SetMsgBoxHandler({});
     SetSoundPlayer({});
-    Ridimensionatore.reset();
+    Ridimensionatore.clear();
     folder_.reset();
 }
 
@@ -68,9 +68,36 @@ void AppTest::SolveByDrops(GameForm* g)
 {
     for (int i = 0; i < g->N(); ++i) {
         const int target = g->Modello().DaSinistra ? i : g->N() - 1 - i;
-        for (int j = 0; j < g->N(); ++j)
-            if (Left(g->Image1(j)) == g->Modello().SlotX(target) && j != i) g->Image1_DragDrop(j, g->Image1(i));
+        const int j = g->Modello().CarInSlot(target);
+        if (j != i) g->Image1_DragDrop(j, g->Image1(i));
     }
+}
+
+void AppTest::ExpectBoardShown(const GameForm* g)
+{
+    const int n = g->N();
+    const WindowScale scale = g->Scale();
+    const auto expectAt = [&](const QWidget* w, Piece piece, int slot, int row) {
+        const QRectF twips = PieceRect(g->Table(), piece, slot, row, scale);
+        const std::string what = w->objectName().toStdString() + "(" + std::to_string(*GetIndex(w)) + ")";
+        EXPECT_EQ(Form::RecordOf(w)->twips, twips) << what;
+        EXPECT_EQ(w->geometry(), QRect(qRound(twips.x() / 15), qRound(twips.y() / 15), qRound(twips.width() / 15),
+                                       qRound(twips.height() / 15)))
+            << what;
+    };
+    for (int i = 0; i < n; ++i) expectAt(g->Image1(i), Piece::Car, g->Modello().SlotOfCar(i), 0);
+    for (int k = 0; k < n; ++k) {
+        expectAt(g->Label2(k), Piece::Label2, k, 0);
+        expectAt(g->Label3(k), Piece::Label3, n - 1 - k, 0);
+    }
+    for (int slot = 0; slot < n; ++slot)
+        for (int j = 0; j < n; ++j) {
+            const ImageControl* p = g->Grid(slot + 2, j);
+            expectAt(p, Piece::NotePad, slot, j);
+            EXPECT_EQ(p->isVisibleTo(g), g->Modello().Visibile(slot, j)) << slot << " " << j;
+            const int car = g->Modello().RigaAuto(j);
+            if (car >= 0 && p->isVisibleTo(g)) EXPECT_EQ(p->Picture().cacheKey(), g->Image1(car)->Picture().cacheKey());
+        }
 }
 
 void AppTest::ProcessDeletes()

@@ -1,41 +1,20 @@
-#include "core/Turno.h"
+#include "core/Board.h"
 
 #include "core/Rnd.h"
 
 #include <algorithm>
 
-int Turno::SlotOfCar(int car) const
+Board::Board(int n) : n_(n)
 {
-    if (DistanzaPosti == 0) return 0;
-    return qBound(0, (CarX(car) - XPrimoPosto) / DistanzaPosti, n_ - 1);
+    for (int i = 0; i < n_; ++i) slotOfCar_[size_t(i)] = i;
 }
 
-int Turno::CarInSlot(int slot) const
+int Board::CarInSlot(int slot) const
 {
-    for (int i = 0; i < n_; ++i)
-        if (CarX(i) == SlotX(slot)) return i;
-    return 0;
+    return int(std::find(slotOfCar_.begin(), slotOfCar_.begin() + n_, slot) - slotOfCar_.begin());
 }
 
-void Turno::PosaMarcatori()
-{
-    for (int k = 0; k < n_; ++k) {
-        label2X_[size_t(k)] = SlotX(k);
-        label3X_[size_t(n_ - 1 - k)] = SlotX(k);
-    }
-}
-
-void Turno::Riscala(int xPrimoPosto, int distanzaPosti)
-{
-    if (distanzaPosti <= 0) return;  // squeezed to nothing: no slot could be told from another
-    std::array<int, kMaxCars> slotOf{};
-    for (int i = 0; i < n_; ++i) slotOf[size_t(i)] = SlotOfCar(i);
-    ImpostaFila(xPrimoPosto, distanzaPosti);
-    for (int i = 0; i < n_; ++i) carX_[size_t(i)] = SlotX(slotOf[size_t(i)]);
-    PosaMarcatori();
-}
-
-void Turno::SvuotaGriglia()
+void Board::SvuotaGriglia()
 {
     for (int j = 0; j < n_; ++j) {
         rowCar_[size_t(j)] = -1;
@@ -43,7 +22,7 @@ void Turno::SvuotaGriglia()
     }
 }
 
-void Turno::NuovoTurno(int patterns)
+void Board::NuovoTurno(int patterns)
 {
     swaps_.clear();
     Caso = qint16(RndInt(2));
@@ -62,44 +41,41 @@ void Turno::NuovoTurno(int patterns)
     Schema = Caso;
 }
 
-void Turno::ScombiccheraPosti()
+void Board::ScombiccheraPosti()
 {
-    // Placement is tracked apart from the coordinates, so a row squeezed to coordinate 0 cannot
-    // make the probe spin.
     std::array<bool, kMaxCars> placed{};
     for (int k = 0; k < n_; ++k) {
         int r = RndInt(n_);
         while (placed[size_t(r)]) r = (r + 1) % n_;
         placed[size_t(r)] = true;
-        carX_[size_t(r)] = SlotX(k);
+        slotOfCar_[size_t(r)] = k;
     }
-    PosaMarcatori();
 }
 
-void Turno::Scambia(int index, int source)
+void Board::Scambia(int index, int source)
 {
-    std::swap(carX_[size_t(index)], carX_[size_t(source)]);
+    std::swap(slotOfCar_[size_t(index)], slotOfCar_[size_t(source)]);
     if (index != source) swaps_.emplace_back(index, source);
 }
 
-bool Turno::Annulla()
+bool Board::Annulla()
 {
     if (swaps_.empty()) return false;
     const auto [index, source] = swaps_.back();
     swaps_.pop_back();
-    std::swap(carX_[size_t(index)], carX_[size_t(source)]);
+    std::swap(slotOfCar_[size_t(index)], slotOfCar_[size_t(source)]);
     return true;
 }
 
-bool Turno::Giudica() const
+bool Board::Giudica() const
 {
     bool ok = true;
-    for (int i = 0; i < n_; ++i)
-        if (CarX(i) != (DaSinistra ? Label2X(i) : Label3X(i))) ok = false;
+    for (int k = 0; k < n_; ++k)
+        if (SlotOfCar(k) != SlotOfPosition(k)) ok = false;
     return ok;
 }
 
-void Turno::RiempiGriglia(const QString& marker)
+void Board::RiempiGriglia(const QString& marker)
 {
     const QString mark = marker.isEmpty() ? QString::fromLatin1(kFixedRowMarker) : marker;
     SvuotaGriglia();

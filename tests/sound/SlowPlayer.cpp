@@ -1,7 +1,10 @@
-// A stand-in for the sound module that is as slow as the real one can be on a cold start or with
-// an audio server that answers late: loading it takes 300 ms, preparing the audio 300 ms, each
-// play 50 ms. It plays nothing and keeps the list of the files it was asked to play.
+// A stand-in for the sound module that is as slow as a test wants it: its load waits until the
+// file named by PARCOLO_SLOW_PLAYER_GATE exists (10 s at most) and then leaves that name with
+// ".loaded" behind; each play takes 50 ms. It plays nothing and keeps the list of the files it
+// was asked to play.
 
+#include <QElapsedTimer>
+#include <QFile>
 #include <QMutex>
 #include <QMutexLocker>
 #include <QString>
@@ -10,14 +13,22 @@
 
 namespace {
 struct SlowToLoad {
-    SlowToLoad() { QThread::msleep(300); }
+    SlowToLoad()
+    {
+        const QString gate = qEnvironmentVariable("PARCOLO_SLOW_PLAYER_GATE");
+        QElapsedTimer waited;
+        waited.start();
+        while (!gate.isEmpty() && !QFile::exists(gate) && waited.elapsed() < 10000) QThread::msleep(10);
+        QFile loaded(gate + QStringLiteral(".loaded"));
+        if (!gate.isEmpty()) loaded.open(QIODevice::WriteOnly);
+    }
 } slowToLoad;
 
 QMutex mutex;
 QStringList played;
 }  // namespace
 
-extern "C" Q_DECL_EXPORT void ParcoloPrepareSound() { QThread::msleep(300); }
+extern "C" Q_DECL_EXPORT void ParcoloPrepareSound() {}
 
 extern "C" Q_DECL_EXPORT void ParcoloPlaySound(const QString& file)
 {

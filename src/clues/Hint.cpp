@@ -53,7 +53,6 @@ std::vector<Pairs> ExcludedByEachLine(int cars, std::size_t pattern) {
 
 Hint NextHint(int cars, std::size_t pattern, const Pairs& shown) {
     const auto lines = LinesOf(cars, pattern);
-    const unsigned all = (1u << lines.size()) - 1;
     for (std::size_t count = 1; count <= lines.size(); ++count) {
         // Deductions from `count` lines whose last line is `last`: the lowest position, then the
         // lowest car, wins; a later last line is looked at only when an earlier one gives nothing.

@@ -43,9 +43,6 @@ public:
 
     void ResizeControls();
 
-    using ScaleFlags = ResizeFlags;
-    static ScaleFlags FlagsFromTag(const QString& tag) { return ResizeFlags::FromTag(tag); }
-
 private:
     void Initialise();
 

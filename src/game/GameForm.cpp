@@ -262,11 +262,8 @@ void GameForm::LeggiTestiImmagini()
 {
     carName_ = MLSGetString(QStringLiteral("0212"));
     gridName_ = MLSGetString(QStringLiteral("0213"));
-    const auto orBuiltIn = [](const QString& text, const char* builtIn) {
-        return text.isEmpty() ? QString::fromUtf8(builtIn) : text;
-    };
-    fromLeft_ = orBuiltIn(MLSGetString(QStringLiteral("0216")), kCountedFromTheLeft);
-    fromRight_ = orBuiltIn(MLSGetString(QStringLiteral("0217")), kCountedFromTheRight);
+    fromLeft_ = MLSGetStringOr(QStringLiteral("0216"), QString::fromUtf8(kCountedFromTheLeft));
+    fromRight_ = MLSGetStringOr(QStringLiteral("0217"), QString::fromUtf8(kCountedFromTheRight));
     // The pictures' own tool tips as the file gives them: the translation has just put them on
     // the pictures, where the colour names are then put in front of them.
     const QString file = MLSLanguageFile();

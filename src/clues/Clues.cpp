@@ -118,28 +118,35 @@ std::set<int> CarsOf(const Line& line) {
     return cars;
 }
 
-QString TemplateProblem(const QString& text, const Line& line) {
-    QString error;
-    const std::optional<Template> t = ParseTemplate(text, &error);
-    if (!t) return error;
+std::optional<Template> UsableTemplate(const QString& text, const Line& line, QString* problem) {
+    std::optional<Template> t = ParseTemplate(text, problem);
+    if (!t) return std::nullopt;
     const std::set<int> wanted = CarsOf(line), named = t->Cars();
-    const auto list = [](const std::set<int>& cars) {
-        QStringList names;
-        for (int car : cars) names << QStringLiteral("{%1}").arg(car);
-        return names.join(QStringLiteral(", "));
-    };
-    if (named != wanted)
-        return QStringLiteral("names %1 where the line names %2").arg(list(named), list(wanted));
-    return {};
+    if (named == wanted) return t;
+    if (problem) {
+        const auto list = [](const std::set<int>& cars) {
+            QStringList names;
+            for (int car : cars) names << QStringLiteral("{%1}").arg(car);
+            return names.join(QStringLiteral(", "));
+        };
+        *problem = QStringLiteral("names %1 where the line names %2").arg(list(named), list(wanted));
+    }
+    return std::nullopt;
+}
+
+QString TemplateProblem(const QString& text, const Line& line) {
+    QString problem;
+    UsableTemplate(text, line, &problem);
+    return problem;
 }
 
 QString LineText(const Pattern& pattern, std::size_t index, const Sources& sources) {
     const Line& line = pattern.lines.at(index);
     const std::optional<QString> text = sources.lineTemplate ? sources.lineTemplate(int(index)) : std::nullopt;
-    if (!text || !TemplateProblem(*text, line).isEmpty()) return AssembleLine(line, sources);
-    const std::optional<Template> parsed = ParseTemplate(*text);
+    const std::optional<Template> usable = text ? UsableTemplate(*text, line) : std::nullopt;
+    if (!usable) return AssembleLine(line, sources);
     QString out;
-    for (const Template::Piece& p : parsed->pieces) {
+    for (const Template::Piece& p : usable->pieces) {
         if (p.car < 0) {
             out += p.text;
             continue;

@@ -83,8 +83,11 @@ std::optional<Template> ParseTemplate(const QString& text, QString* error = null
 // The cars a line names.
 std::set<int> CarsOf(const Line& line);
 
-// What keeps a template from serving a line ("" when nothing does): it must parse and name
-// exactly the line's cars.
+// The template parsed, when it can serve the line: it must parse and name exactly the line's
+// cars. Else nothing, with what keeps it from serving in `problem`.
+std::optional<Template> UsableTemplate(const QString& text, const Line& line, QString* problem = nullptr);
+
+// What keeps a template from serving a line ("" when nothing does).
 QString TemplateProblem(const QString& text, const Line& line);
 
 // The caption for one pattern. Text keys are asked for in the order they occur, once each.

@@ -90,10 +90,11 @@ QStringList TemplateProblems()
                 lineKeys.insert(key);
                 const auto text = MLSReadIniEntry(file, section, key);
                 if (!text) continue;
-                const QString problem = clues::TemplateProblem(*text, patterns[p].lines[l]);
-                if (!problem.isEmpty()) problems << QStringLiteral("[%1] %2: %3").arg(section, key, problem);
+                QString problem;
+                if (const auto usable = clues::UsableTemplate(*text, patterns[p].lines[l], &problem))
+                    for (const QString& form : usable->Forms()) forms.insert(form.toCaseFolded());
                 else
-                    for (const QString& form : clues::ParseTemplate(*text)->Forms()) forms.insert(form.toCaseFolded());
+                    problems << QStringLiteral("[%1] %2: %3").arg(section, key, problem);
             }
         for (const QString& key : MLSReadIniKeys(file, section))
             if (!lineKeys.count(key)) problems << QStringLiteral("[%1] %2: no clue line has this number").arg(section, key);

@@ -1,6 +1,7 @@
 #include "ui/Controls.h"
 
 #include "ui/AccessibleNames.h"
+#include "ui/Design.h"
 #include "ui/Form.h"
 
 #include <QGuiApplication>
@@ -40,15 +41,6 @@ QRect DeviceRect(const QSizeF& picture, const QSize& place, qreal dpr)
     const QSizeF fitted = picture.scaled(area, Qt::KeepAspectRatio);
     const QSize whole(qMax(1, qRound(fitted.width())), qMax(1, qRound(fitted.height())));
     return QRect(QPoint(int((area.width() - whole.width()) / 2), int((area.height() - whole.height()) / 2)), whole);
-}
-
-// "immagini/7s@2x.gif" for "immagini/7s.gif": the name Qt gives a picture with twice the pixels.
-QString LargerVariant(const QString& file)
-{
-    const int dot = file.lastIndexOf(u'.');
-    const int folder = qMax(file.lastIndexOf(u'/'), file.lastIndexOf(u'\\'));
-    if (dot <= folder) return file + QStringLiteral("@2x");
-    return file.left(dot) + QStringLiteral("@2x") + file.mid(dot);
 }
 
 // The picture at exactly these device pixels, scaled once with area averaging (a painter's
@@ -130,7 +122,7 @@ void ImageControl::LoadPicture(const QString& fileName)
     const QSize size = picture.size();
     wantedLarger_ = !picture.isNull() && WantsMorePixels(size);
     QPixmap twice;
-    if (wantedLarger_ && twice.load(LargerVariant(file))) picture = twice;  // "@2x": device pixel ratio 2
+    if (wantedLarger_ && twice.load(TwiceThePixelsName(file))) picture = twice;  // "@2x": device pixel ratio 2
     SetPicture(picture);
     file_ = file;
     fileSize_ = size;

@@ -153,12 +153,17 @@ QPixmap BuiltInPicture(const QString& resource)
     return QPixmap::fromImage(reader.read());
 }
 
-namespace {
-// ":/avvio@2x.png" for ":/avvio.png"; read with device pixel ratio 2, as its name says.
-QPixmap TwiceThePixels(const QString& resource)
+QString TwiceThePixelsName(const QString& file)
 {
-    return BuiltInPicture(QString(resource).replace(QLatin1String(".png"), QLatin1String("@2x.png")));
+    const int dot = file.lastIndexOf(u'.');
+    const int folder = qMax(file.lastIndexOf(u'/'), file.lastIndexOf(u'\\'));
+    if (dot <= folder) return file + QStringLiteral("@2x");
+    return file.left(dot) + QStringLiteral("@2x") + file.mid(dot);
 }
+
+namespace {
+// Read with device pixel ratio 2, as its name says.
+QPixmap TwiceThePixels(const QString& resource) { return BuiltInPicture(TwiceThePixelsName(resource)); }
 }  // namespace
 
 QIcon BuiltInIcon(const QString& resource)

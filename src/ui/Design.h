@@ -25,6 +25,10 @@ QPushButton* DesignButton(const QString& caption, const QFont& font);
 // by trying the image plugins loaded a score of libraries at start-up for one button picture.
 QPixmap BuiltInPicture(const QString& resource);
 
+// The name of a picture's variant with twice the pixels each way, which Qt reads with device
+// pixel ratio 2: "immagini/7s@2x.gif" for "immagini/7s.gif", ":/avvio@2x.png" for ":/avvio.png".
+QString TwiceThePixelsName(const QString& file);
+
 class QIcon;
 
 // A built-in picture as a button's icon, together with its variant with twice the pixels

@@ -6,7 +6,7 @@
 #include "core/Score.h"
 #include "text/ClueText.h"
 #include "text/GameTexts.h"
-#include "text/IniReadWrite.h"
+#include "text/LanguageCache.h"
 #include "text/LanguageSetting.h"
 #include "text/Parole.h"
 #include "text/ProgramFolder.h"
@@ -265,13 +265,14 @@ void GameForm::LeggiTestiImmagini()
     fromLeft_ = MLSGetStringOr(QStringLiteral("0216"), QString::fromUtf8(kCountedFromTheLeft));
     fromRight_ = MLSGetStringOr(QStringLiteral("0217"), QString::fromUtf8(kCountedFromTheRight));
     // The pictures' own tool tips as the file gives them: the translation has just put them on
-    // the pictures, where the colour names are then put in front of them.
-    const QString file = MLSLanguageFile();
+    // the pictures, where the colour names are then put in front of them. One reading of the
+    // file for all of them.
+    const auto doc = CachedDocument(MLSLanguageFile());
     ownToolTips_.clear();
+    if (!doc) return;
     for (const QAbstractButton* picture : pictures_->buttons()) {
-        const auto own = MLSReadIniEntry(file, objectName(),
-                                         picture->objectName() + QStringLiteral("(%1).ToolTipText").arg(*GetIndex(picture)));
-        if (own && !own->isEmpty()) ownToolTips_.insert(picture, *own);
+        const QString key = picture->objectName() + QStringLiteral("(%1).ToolTipText").arg(*GetIndex(picture));
+        if (const auto own = doc->Value(objectName(), key); own && !own->isEmpty()) ownToolTips_.insert(picture, *own);
     }
 }
 

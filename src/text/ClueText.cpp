@@ -2,27 +2,31 @@
 
 #include "clues/Clues.h"
 #include "clues/Patterns.h"
-#include "text/IniReadWrite.h"
+#include "text/LanguageCache.h"
 #include "text/LanguageSetting.h"
 #include "text/Parole.h"
-#include "text/TextLookup.h"
 
 #include <vector>
 
 namespace {
 
 // The pieces of a clue of n cars, pattern p: colour names, the clue words, the current
-// language's texts, templates and colour forms.
+// language's texts, templates and colour forms. The language file is asked for once for the
+// whole clue: every text, template and form comes from that one version of it.
 clues::Sources LanguageSources(int n, int pattern, const ColoriAuto& coloreAuto, const NomiColori& nomeColore)
 {
-    const QString file = MLSLanguageFile();
+    ReadCurrentLanguageOnce();
+    const auto doc = CachedDocument(MLSLanguageFile());
+    const auto entry = [doc](const QString& section, const QString& key) {
+        return doc ? doc->Value(section, key) : std::nullopt;
+    };
     return {
         [&](int car) { return nomeColore[size_t(coloreAuto[size_t(car)])]; },
         [](int entry) { return Parole[size_t(entry)]; },
-        [](const QString& key) { return MLSGetString(key); },
-        [file, n, pattern](int line) { return MLSReadIniEntry(file, ClueTemplateSection(n), ClueTemplateKey(pattern, line)); },
-        [file, &coloreAuto](int car, const QString& form) {
-            return MLSReadIni(file, ColourFormSection(), ColourFormKey(form, coloreAuto[size_t(car)])).value_or(QString());
+        [entry](const QString& key) { return entry(QStringLiteral("Strings"), key).value_or(QString()); },
+        [entry, n, pattern](int line) { return entry(ClueTemplateSection(n), ClueTemplateKey(pattern, line)); },
+        [entry, &coloreAuto](int car, const QString& form) {
+            return entry(ColourFormSection(), ColourFormKey(form, coloreAuto[size_t(car)])).value_or(QString());
         },
     };
 }

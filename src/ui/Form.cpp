@@ -167,14 +167,19 @@ ControlRecord& Form::Register(QObject* control, const QString& name, int index)
     // A control deleted before its form (a menu item taken away) leaves an empty record behind,
     // which nothing finds or walks any more. The form's destructor forgets its records before its
     // children go, so then nothing of the form is touched here.
-    connect(control, &QObject::destroyed, this, [this, control] {
+    connect(control, &QObject::destroyed, this, [control] {
         ControlRecord* r = AllRecords().take(control);
-        if (!r) return;
-        r->control = nullptr;
-        controls_.removeAll(control);
+        if (r) r->control = nullptr;
     });
-    controls_.append(control);
     return record;
+}
+
+QList<QObject*> Form::Controls() const
+{
+    QList<QObject*> controls;
+    for (const ControlRecord& r : records_)
+        if (r.control) controls.append(r.control);
+    return controls;
 }
 
 ControlRecord* Form::RecordOf(const QObject* control) { return AllRecords().value(control); }

@@ -59,8 +59,10 @@ public:
     Form(const QString& name, int designWidthTwips, int designHeightTwips);
     ~Form() override;
 
-    const QList<QObject*>& Controls() const { return controls_; }
-    // The records of the controls, in the same order.
+    // The controls that are still there, in the order they were added.
+    QList<QObject*> Controls() const;
+    // The records of the controls, in the same order (a control deleted before its form leaves
+    // an empty record).
     std::deque<ControlRecord>& Records() { return records_; }
     const std::deque<ControlRecord>& Records() const { return records_; }
     // The record of a control of any form; nullptr for an object that no form has registered.
@@ -160,8 +162,7 @@ private:
     QMargins placedWith_;         // the frame margins it was placed with
 
     QWidget* canvas_;
-    QList<QObject*> controls_;
-    std::deque<ControlRecord> records_;  // one per control, in the same order; never moved
+    std::deque<ControlRecord> records_;  // one per control, in the order they were added; never moved
     QString tag_;
     std::optional<std::array<QRgb, 256>> bands_;
     QString designCaption_;

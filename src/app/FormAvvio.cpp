@@ -28,7 +28,7 @@ FormAvvioWindow::FormAvvioWindow() : Form(QStringLiteral("FormAvvio"), 8745, 670
     command1_->setIcon(BuiltInIcon(QStringLiteral(":/avvio.png")));
     command1_->setIconSize(QSize(72, 48));
     command1_->setCursor(HandPointer());
-    connect(command1_, &QPushButton::clicked, this, &FormAvvioWindow::Command1_Click);
+    connect(command1_, &QPushButton::clicked, this, Action(&FormAvvioWindow::Command1_Click));
 
     for (QLabel* l : {label1_, label2_}) l->setTextFormat(Qt::PlainText);
 }

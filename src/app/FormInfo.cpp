@@ -34,7 +34,7 @@ FormInfoWindow::FormInfoWindow() : Form(QStringLiteral("FormInfo"), 8535, 6420)
     label4_ = Place(NewLabel(QStringLiteral("Label1")), QStringLiteral("Label4"), -1, 5040, 1320, 3375, 2535);
     command1_ = Place(DesignButton(QStringLiteral("Chiudi"), DesignFont(QStringLiteral("Arial"), 14.25, false)),
                       QStringLiteral("Command1"), -1, 5640, 5280, 2655, 975);
-    connect(command1_, &QPushButton::clicked, this, &FormInfoWindow::Command1_Click);
+    connect(command1_, &QPushButton::clicked, this, Action(&FormInfoWindow::Command1_Click));
 }
 
 QString FormInfoWindow::Credit()

@@ -59,13 +59,14 @@ FormMenuWindow::FormMenuWindow() : Form(QStringLiteral("FormMenu"), 7515, 5535)
     languageGroup_ = new QActionGroup(this);  // one language checked at a time
     NewLanguageItem(QStringLiteral("mnuLanguage 0"), 0);
 
-    connect(command4_, &QPushButton::clicked, this, &FormMenuWindow::Command4_Click);
-    connect(command2_, &QPushButton::clicked, this, &FormMenuWindow::Command2_Click);
-    connect(command3_, &QPushButton::clicked, this, &FormMenuWindow::Command3_Click);
-    connect(command1_, &QPushButton::clicked, this, &FormMenuWindow::Command1_Click);
+    connect(command4_, &QPushButton::clicked, this, Action(&FormMenuWindow::Command4_Click));
+    connect(command2_, &QPushButton::clicked, this, Action(&FormMenuWindow::Command2_Click));
+    connect(command3_, &QPushButton::clicked, this, Action(&FormMenuWindow::Command3_Click));
+    connect(command1_, &QPushButton::clicked, this, Action(&FormMenuWindow::Command1_Click));
+    // The sounds follow the box whenever it changes, also while another action runs.
     connect(check1_, &QCheckBox::toggled, this, &FormMenuWindow::Check1_Click);
-    connect(mnuabout_, &QAction::triggered, this, &FormMenuWindow::mnuabout_Click);
-    connect(mnudoc_, &QAction::triggered, this, &FormMenuWindow::mnudoc_Click);
+    connect(mnuabout_, &QAction::triggered, this, Action(&FormMenuWindow::mnuabout_Click));
+    connect(mnudoc_, &QAction::triggered, this, Action(&FormMenuWindow::mnudoc_Click));
 }
 
 QAction* FormMenuWindow::mnuLanguage(int k) const
@@ -78,7 +79,10 @@ QAction* FormMenuWindow::NewLanguageItem(const QString& caption, int index)
     QAction* item = Add(mnuLanguages_->addAction(caption), QStringLiteral("mnuLanguage"), index);
     item->setCheckable(true);
     languageGroup_->addAction(item);
-    connect(item, &QAction::triggered, this, [this, index] { mnuLanguage_Click(index); });
+    // A pick that cannot be taken now (another action runs) leaves the check where it was.
+    connect(item, &QAction::triggered, this, [this, index] {
+        if (!RunAction([this, index] { mnuLanguage_Click(index); })) CheckCurrentLanguage();
+    });
     mnuLanguage_.push_back(item);
     return item;
 }
@@ -117,12 +121,18 @@ void FormMenuWindow::MLSFillMenuLanguages()
     if (const auto current = MLSReadIni(MLSSettingFile(), QStringLiteral("Language"),
                                         QStringLiteral("CurrentLanguage")))
         MLSCurrentLanguage = *current;
-    for (int k = 0; k < files.size(); ++k) {
-        if (mnuLanguage(k)->data().toString() == MLSCurrentLanguage) {
-            mnuLanguage(k)->setChecked(true);
-            break;
+    CheckCurrentLanguage();
+}
+
+void FormMenuWindow::CheckCurrentLanguage()
+{
+    for (QAction* item : mnuLanguage_)
+        if (item->data().toString() == MLSCurrentLanguage && !item->data().isNull()) {
+            item->setChecked(true);
+            return;
         }
-    }
+    // None is the current one: no item stays checked.
+    if (QAction* checked = languageGroup_->checkedAction()) checked->setChecked(false);
 }
 
 void FormMenuWindow::mnuLanguage_Click(int Index)
@@ -134,12 +144,15 @@ void FormMenuWindow::mnuLanguage_Click(int Index)
     QList<QPointer<Form>> forms;
     for (Form* form : LoadedForms()) forms.append(form);
     for (const QPointer<Form>& form : forms)
-        if (form && !form->IsUnloaded()) MLSTranslateForm(form);
+        if (form) MLSTranslateForm(form);
     // Everything the player sees speaks the new language at once: the clue words, and what
     // every window wrote itself (colour names, counts, the clue in play).
     LoadParole();
     for (const QPointer<Form>& form : forms)
-        if (form && !form->IsUnloaded()) form->Form_LanguageChanged();
+        if (form && !form->IsUnloaded()) {
+            FormInUse use(form);
+            form->Form_LanguageChanged();
+        }
     // Where neither the program folder nor the user's folder takes the file, the choice holds
     // for this run only.
     MLSStoreLanguage(MLSCurrentLanguage);

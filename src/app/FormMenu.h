@@ -53,6 +53,8 @@ signals:
 
 private:
     void OpenGame(int cars);
+    // Checks the item of the current language.
+    void CheckCurrentLanguage();
     QAction* NewLanguageItem(const QString& caption, int index);
 
     QPushButton* command4_;

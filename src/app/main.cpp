@@ -2,6 +2,7 @@
 
 #include "app/Startup.h"
 #include "ui/Design.h"
+#include "ui/DestroyedWindows.h"
 #include "ui/Form.h"
 
 #include <QApplication>
@@ -13,6 +14,7 @@ int main(int argc, char** argv)
     // The program ends when its last window is unloaded, not when a message box closes.
     QApplication::setQuitOnLastWindowClosed(false);
     ApplyProgramLook(app);
+    WatchForDestroyedWindows();
     if (!Main() || LoadedForms().isEmpty()) return 0;
     return QApplication::exec();
 }

@@ -1,5 +1,7 @@
 #include "game/GameForm.h"
 
+#include "game/StandInCar.h"
+
 #include "clues/Clues.h"
 #include "clues/Hint.h"
 #include "clues/Patterns.h"
@@ -93,32 +95,33 @@ GameForm::GameForm(const GameTable& table)
     pictures_->setExclusive(false);
     for (int i = 0; i < n; ++i) {
         pictures_->addButton(cars_[size_t(i)]);
-        connect(cars_[size_t(i)], &ImageControl::dropped, this, [this, i](ImageControl* source) { Image1_DragDrop(i, source); });
-        connect(cars_[size_t(i)], &ImageControl::clicked, this, [this, i] { Image1_Click(i); });
+        connect(cars_[size_t(i)], &ImageControl::dropped, this,
+                [this, i](ImageControl* source) { RunAction([&] { Image1_DragDrop(i, source); }); });
+        connect(cars_[size_t(i)], &ImageControl::clicked, this, Action([this, i] { Image1_Click(i); }));
     }
     for (int column = 2; column <= n + 1; ++column)
         for (int j = 0; j < n; ++j) {
             pictures_->addButton(Grid(column, j));
-            connect(Grid(column, j), &ImageControl::clicked, this, [this, column, j] {
+            connect(Grid(column, j), &ImageControl::clicked, this, Action([this, column, j] {
                 const bool hadFocus = Grid(column, j)->hasFocus();
                 Image_Click(column, j);
                 if (hadFocus) FocusAfterHide(column, j);
-            });
+            }));
         }
-    connect(command1_, &QPushButton::clicked, this, &GameForm::Command1_Click);
-    connect(conferma_, &QPushButton::clicked, this, &GameForm::BottoneConferma_Click);
-    connect(avanti_, &QPushButton::clicked, this, &GameForm::BottoneAvanti_Click);
-    connect(menuAzzera_, &QAction::triggered, this, &GameForm::MenuAzzera_Click);
-    connect(mnuEsci_, &QAction::triggered, this, &GameForm::mnuEsci_Click);
-    connect(mnuSuggerimento_, &QAction::triggered, this, &GameForm::mnuSuggerimento_Click);
+    connect(command1_, &QPushButton::clicked, this, Action(&GameForm::Command1_Click));
+    connect(conferma_, &QPushButton::clicked, this, Action(&GameForm::BottoneConferma_Click));
+    connect(avanti_, &QPushButton::clicked, this, Action(&GameForm::BottoneAvanti_Click));
+    connect(menuAzzera_, &QAction::triggered, this, Action(&GameForm::MenuAzzera_Click));
+    connect(mnuEsci_, &QAction::triggered, this, Action(&GameForm::mnuEsci_Click));
+    connect(mnuSuggerimento_, &QAction::triggered, this, Action(&GameForm::mnuSuggerimento_Click));
 
     // Keys of the whole window: undo, and putting a picked car back.
     auto* undo = new QAction(this);
     undo->setShortcut(QKeySequence::Undo);
-    connect(undo, &QAction::triggered, this, &GameForm::UndoSwap);
+    connect(undo, &QAction::triggered, this, Action(&GameForm::UndoSwap));
     auto* putBack = new QAction(this);
     putBack->setShortcut(QKeySequence(Qt::Key_Escape));
-    connect(putBack, &QAction::triggered, this, [this] { Pick(-1); });
+    connect(putBack, &QAction::triggered, this, Action([this] { Pick(-1); }));
     addActions({undo, putBack});
 }
 
@@ -255,6 +258,11 @@ void GameForm::Form_LanguageChanged()
     bubble_->hide();
     if (!turnStarted_) return;
     GeneraFrase();  // the same pattern and the same cars, in the new words
+    // A car drawn by the program where its picture is missing bears its colour's name.
+    CaricaImmagini();
+    for (int j = 0; j < N(); ++j)
+        if (board_.RigaAuto(j) >= 0)
+            for (int column = 2; column <= N() + 1; ++column) Grid(column, j)->SetPicture(Image1(board_.RigaAuto(j))->Picture());
     Mostra();
 }
 
@@ -305,10 +313,34 @@ void GameForm::CaricaImmagini()
     for (int i = 0; i < N(); ++i) {
         const QString file = folder + QString::number(board_.ColoreAuto[size_t(i)]) +
                              (board_.DaSinistra ? QStringLiteral("s") : QStringLiteral("d")) + QStringLiteral(".gif");
-        // The file, or its "@2x" variant where the screen shows more pixels; a missing picture
-        // leaves the car empty.
-        Image1(i)->LoadPicture(file);
+        // The file, or its "@2x" variant where the screen shows more pixels; for a picture that
+        // is missing or broken, a plain car in the car's colour with its name.
+        if (Image1(i)->LoadPicture(file)) continue;
+        const int colour = board_.ColoreAuto[size_t(i)];
+        Image1(i)->SetPicture(StandInCar(colour, NomeColore[size_t(colour)], board_.DaSinistra));
+        if (missingPicture_.isEmpty()) missingPicture_ = QDir::toNativeSeparators(file);
     }
+    // The player is told once in a run, when the window stands: not in the middle of its set-up.
+    if (!missingPicture_.isEmpty() && !MissingPictureTold())
+        QMetaObject::invokeMethod(this, &GameForm::TellMissingPicture, Qt::QueuedConnection);
+}
+
+bool& GameForm::MissingPictureTold()
+{
+    static bool told = false;
+    return told;
+}
+
+void GameForm::TellMissingPicture()
+{
+    if (MissingPictureTold()) return;
+    RunAction([this] {
+        MissingPictureTold() = true;
+        const QString text = MLSGetStringOr(QStringLiteral("0240"),
+                                            QString::fromUtf8("Manca l'immagine %1: al suo posto il gioco disegna un'auto semplice."));
+        MsgBox(this, QString(text).replace(QLatin1String("%1"), missingPicture_), MsgButtons::Ok, MsgIcon::None,
+               QStringLiteral("Parcolo"));
+    });
 }
 
 void GameForm::GeneraFrase()

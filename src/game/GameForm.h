@@ -126,6 +126,9 @@ private:
     // Alt+P, Alt+C, Alt+A for the buttons whose caption gives no accelerator of its own.
     void AcceleratoriBottoni();
     void Pick(int car);
+    // Says which car picture is missing, once in the program's run.
+    void TellMissingPicture();
+    static bool& MissingPictureTold();
     // After a picture of the note pad is crossed out: the nearest one left in its column, else its car.
     void FocusAfterHide(int column, int row);
 
@@ -151,4 +154,5 @@ private:
     std::array<QShortcut*, 3> accelerators_{};  // Alt+P, Alt+C, Alt+A
     bool turnStarted_ = false;
     int picked_ = -1;  // the car picked up with the keyboard
+    QString missingPicture_;  // the first car picture found missing, to tell the player
 };

@@ -106,7 +106,7 @@ QGradientStops ImageControl::Road(const QPixmap& picture)
     return {{0.0, EdgeColour(edge, 0.0, 0.1)}, {1.0, EdgeColour(edge, 0.9, 1.0)}};
 }
 
-void ImageControl::LoadPicture(const QString& fileName)
+bool ImageControl::LoadPicture(const QString& fileName)
 {
     // Qt's pixmap cache keeps the files read (QPixmap::load; a file changed on disk is read again),
     // so a turn reads no file it has read before: room for every car picture, at twice the pixels
@@ -126,6 +126,7 @@ void ImageControl::LoadPicture(const QString& fileName)
     SetPicture(picture);
     file_ = file;
     fileSize_ = size;
+    return !picture.isNull();
 }
 
 bool ImageControl::WantsMorePixels(const QSize& pictureSize) const

@@ -27,9 +27,9 @@ public:
     // Loads a picture file for this place: the file itself where it has the pixels the place shows
     // on this screen, else its variant with twice the pixels beside it ("7s@2x.gif" for "7s.gif",
     // read with device pixel ratio 2), or the file itself where there is no such variant. A
-    // missing or unreadable file leaves the place empty. When the place grows or shrinks past
-    // what the file loaded can show sharply, the other one is loaded.
-    void LoadPicture(const QString& file);
+    // missing or unreadable file leaves the place empty, and false is returned. When the place
+    // grows or shrinks past what the file loaded can show sharply, the other one is loaded.
+    bool LoadPicture(const QString& file);
 
     void SetPicture(const QPixmap& picture);
     void ClearPicture() { SetPicture(QPixmap()); }

@@ -61,6 +61,12 @@ int& BusyDepth()
     return depth;
 }
 
+int& ActionDepth()
+{
+    static int depth = 0;
+    return depth;
+}
+
 // Counts a form's load, activation or unload while it runs.
 struct Busy {
     Busy() { ++BusyDepth(); }
@@ -268,8 +274,9 @@ void Form::PlaceFrame()
     const QRect client = outer_->marginsRemoved(m);
     const QRect wanted(client.topLeft(), client.size().expandedTo(QSize(1, 1)));
     if (!WindowsPlaceThemselves()) {
-        // Only the size is the window's to choose; where Qt believes it stands means nothing.
-        if (size() != wanted.size()) resize(wanted.size());
+        // Only the size is the window's to choose, and only until it shows: where Qt believes
+        // it stands means nothing, and a shown window may be one the compositor holds maximised.
+        if (!shown_ && size() != wanted.size()) resize(wanted.size());
         return;
     }
     if (geometry() != wanted) setGeometry(wanted);
@@ -315,11 +322,35 @@ void Form::Activate()
     if (unloaded_ || ActiveForm() == this) return;
     ActiveForm() = this;
     Busy busy;
+    FormInUse use(this);
     Form_Activate();
+}
+
+bool Form::RunAction(const std::function<void()>& action)
+{
+    if (unloaded_ || FormsBusy() || ActionRunning()) return false;
+    ++ActionDepth();
+    FormInUse use(this);
+    action();
+    --ActionDepth();
+    return true;
+}
+
+bool Form::ActionRunning() { return ActionDepth() > 0; }
+
+FormInUse::FormInUse(Form* form) : form_(form)
+{
+    if (form_) ++form_->inUse_;
+}
+
+FormInUse::~FormInUse()
+{
+    if (form_ && --form_->inUse_ == 0 && form_->unloaded_) form_->deleteLater();
 }
 
 bool Form::event(QEvent* e)
 {
+    if (e->type() == QEvent::Show) shown_ = true;
     if (e->type() == QEvent::WindowActivate && !unloaded_ && isVisible()) Activate();
     const bool done = QMainWindow::event(e);
     switch (e->type()) {
@@ -332,7 +363,7 @@ bool Form::event(QEvent* e)
         // manager that puts the frame around the window where it stands moves nothing, so the
         // first activation and the first paint look too. A window the player has moved or
         // sized meanwhile keeps the frame margins, and stays put.
-        if (outer_ && !unloaded_ && isVisible() && windowState() == Qt::WindowNoState &&
+        if (WindowsPlaceThemselves() && outer_ && !unloaded_ && isVisible() && windowState() == Qt::WindowNoState &&
             FrameMargins() != placedWith_)
             PlaceFrame();
         break;
@@ -363,7 +394,7 @@ void Form::Unload()
     if (ActiveForm() == this) ActiveForm() = nullptr;
     Loaded().removeAll(QPointer<Form>(this));
     hide();
-    deleteLater();
+    if (inUse_ == 0) deleteLater();  // else the last of its running calls destroys it
     if (Loaded().isEmpty()) EndProgram(false);
 }
 
@@ -377,6 +408,7 @@ Form* DefaultForm::Load()
     f->resize(qRound(f->designWidth_ / kTwipsPerPixel),
               qRound(f->designHeight_ / kTwipsPerPixel) + f->MenuBarHeight());
     Loaded().append(f);
+    FormInUse use(f);
     f->Form_Load();
     return f;
 }
@@ -385,6 +417,7 @@ void DefaultForm::Show()
 {
     Busy busy;
     Form* f = Load();
+    FormInUse use(f);
     if (f->IsUnloaded()) return;  // its Form_Load unloaded it again
     f->show();
     f->raise();

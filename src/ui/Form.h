@@ -25,6 +25,20 @@
 // mouse and key input for the forms is held back (the window system's) or dropped (anything
 // else), and a form that is unloaded takes no more input. The second click of a double click
 // whose first click went to another window (one that has just closed, say) is no click at all.
+//
+// A form is never destroyed while its own code runs. Its code may run event loops of its own (a
+// message box, the translation's processing of pending events), and events that come in there
+// may unload it: Unload then takes the form off the screen and out of the loaded forms at once,
+// but the form is destroyed only when the outermost of its running calls has returned (FormInUse).
+// And one action at a time: a control's handler connected through Action() does nothing while
+// another handler runs (in the event loop of its message box, say), while a form loads, activates
+// or unloads, or once its form is unloaded. An access key clicks its button a tenth of a second
+// late, from a timer that fires inside whatever loop runs then; that click is dropped, as a click
+// on a window behind a message box would be.
+//
+// Surprise: under Wayland a window's size is set only before it is first shown. The compositor
+// alone sizes a window it holds maximised or full screen, and it disconnects a program that sets
+// another size on such a window; afterwards the program asks for states, never for sizes.
 
 #include "ui/ControlRecord.h"
 
@@ -111,10 +125,17 @@ public:
     // Makes this the active form; runs Form_Activate when it was not.
     void Activate();
 
-    // Closes the form for good: it leaves the loaded forms and is destroyed once control returns
-    // to the event loop. The program ends when it was the last loaded form.
+    // Closes the form for good: it leaves the screen and the loaded forms at once, and is
+    // destroyed once control returns to the event loop and none of its calls runs any more. The
+    // program ends when it was the last loaded form.
     void Unload();
     bool IsUnloaded() const { return unloaded_; }
+
+    // Runs one action of the form (a control's handler): not while another action runs, while a
+    // form loads, activates or unloads, or once this form is unloaded; false when it did not run.
+    bool RunAction(const std::function<void()>& action);
+    // Whether an action of some form is running now.
+    static bool ActionRunning();
 
 protected:
     // Who moves a widget when the window changes size: the resizer, from its design rectangle, or
@@ -145,6 +166,18 @@ protected:
         return Place(widget, name, index, QRectF(left, top, width, height));
     }
 
+    // A handler to connect to a control's signal, run through RunAction.
+    template <class F>
+    std::function<void()> Action(void (F::*handler)())
+    {
+        F* self = static_cast<F*>(this);
+        return [self, handler] { self->RunAction([self, handler] { (self->*handler)(); }); };
+    }
+    std::function<void()> Action(std::function<void()> handler)
+    {
+        return [this, handler = std::move(handler)] { RunAction(handler); };
+    }
+
     bool event(QEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
@@ -169,8 +202,25 @@ private:
     int designWidth_;
     int designHeight_;
     bool unloaded_ = false;
+    bool shown_ = false;  // shown at least once
+    int inUse_ = 0;       // calls of the form running now (FormInUse)
 
     friend class DefaultForm;
+    friend class FormInUse;
+};
+
+// Keeps a form from being destroyed while it lives: every call into a form that can run an event
+// loop (an action, a load, an activation, a translation) holds one. A form unloaded meanwhile is
+// destroyed when the last one goes.
+class FormInUse {
+public:
+    explicit FormInUse(Form* form);
+    ~FormInUse();
+    FormInUse(const FormInUse&) = delete;
+    FormInUse& operator=(const FormInUse&) = delete;
+
+private:
+    QPointer<Form> form_;
 };
 
 // A form's one program-wide instance.

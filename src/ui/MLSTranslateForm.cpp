@@ -24,7 +24,10 @@ constexpr Keyed kControlTexts[] = {
 
 void MLSTranslateForm(Form* form)
 {
-    if (!form) return;
+    if (!form || form->IsUnloaded()) return;
+    // Pending events run between the controls; the form may be unloaded there, but it stays
+    // whole until this returns.
+    FormInUse use(form);
     // The window's texts come from one reading of the file: some three keys per control, each
     // asked of the same parsed file instead of asking the file system about it every time.
     // Without a file nothing is read and every control keeps its texts.
@@ -38,7 +41,11 @@ void MLSTranslateForm(Form* form)
         if (const auto title = entry(w + QStringLiteral(".Caption"))) SetText(form, TextProperty::Caption, *title);
     if (doc) SetText(form, TextProperty::Tag, entry(w + QStringLiteral(".Tag")).value_or(QString()));
 
-    for (QObject* control : form->Controls()) {
+    QList<QPointer<QObject>> controls;
+    for (QObject* control : form->Controls()) controls.append(control);
+    for (const QPointer<QObject>& control : controls) {
+        if (form->IsUnloaded()) return;  // closed meanwhile: nobody sees its texts any more
+        if (!control) continue;
         const QString name = control->objectName();
         const auto index = GetIndex(control);
         const QString key = index ? name + u'(' + QString::number(*index) + u')' : name;

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPointer>
 #include <QWidget>
 
 namespace {
@@ -20,18 +21,21 @@ MsgResult MsgBox(QWidget* owner, const QString& text, MsgButtons buttons, MsgIco
     // Not the active window alone: under Wayland a window has none while it lacks the keyboard
     // (after a drag, say), and a box without a parent may open anywhere and go behind it.
     QWidget* parent = owner && owner->isVisible() ? owner->window() : QApplication::activeWindow();
-    QMessageBox box(icon == MsgIcon::Critical   ? QMessageBox::Critical
-                    : icon == MsgIcon::Question ? QMessageBox::Question
-                                                : QMessageBox::NoIcon,
-                    title, text, QMessageBox::NoButton, parent);
+    // Not on the stack: the box's parent may go while the box waits for its answer (in its own
+    // event loop), and takes the box with it. A box gone so is a box answered "No".
+    QPointer<QMessageBox> box = new QMessageBox(icon == MsgIcon::Critical   ? QMessageBox::Critical
+                                                : icon == MsgIcon::Question ? QMessageBox::Question
+                                                                            : QMessageBox::NoIcon,
+                                                title, text, QMessageBox::NoButton, parent);
     if (buttons == MsgButtons::YesNo) {
-        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-        box.setDefaultButton(QMessageBox::Yes);
-        box.setEscapeButton(QMessageBox::No);
+        box->setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box->setDefaultButton(QMessageBox::Yes);
+        box->setEscapeButton(QMessageBox::No);
     } else {
-        box.setStandardButtons(QMessageBox::Ok);
+        box->setStandardButtons(QMessageBox::Ok);
     }
-    const int answer = box.exec();
+    const int answer = box->exec();
+    delete box.data();
     if (buttons == MsgButtons::Ok) return MsgResult::Ok;
     return answer == QMessageBox::Yes ? MsgResult::Yes : MsgResult::No;
 }

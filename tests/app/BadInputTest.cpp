@@ -21,6 +21,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QTemporaryDir>
 #include <QDir>
 #include <QDirIterator>
@@ -189,3 +190,40 @@ TEST_P(BadInputTest, TheProgramRunsAndNothingOnDiskIsDamaged)
 
 INSTANTIATE_TEST_SUITE_P(Rows, BadInputTest, ::testing::ValuesIn(kRows),
                          [](const ::testing::TestParamInfo<BadInput>& info) { return std::string(info.param.name); });
+
+namespace {
+class MissingPictureTest : public AppTest {};
+}  // namespace
+
+// A car whose picture is missing or no picture is still seen: a plain car of its colour with its
+// name, on its road, in the car's place and in the note pad; the player hears of it once.
+TEST_F(MissingPictureTest, ACarWithoutAPictureIsDrawnInItsColourAndThePlayerIsToldOnce)
+{
+    QFile::remove(folder_->File(QStringLiteral("immagini/1s.gif")));
+    QFile broken(folder_->File(QStringLiteral("immagini/2s.gif")));
+    ASSERT_TRUE(broken.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    broken.write("GIF89a, cut short");
+    broken.close();
+    Script({Pick(0, 2),                                // counted from the left: the "s" pictures
+            Pick(0, 3), Pick(0, 3), Pick(0, 3),        // car 0 in slot 0, car 1 in slot 1, car 2 in slot 2
+            Pick(0, 10), Pick(1, 10), Pick(2, 10)});   // colours 1, 2, 3
+    GameForm* g = OpenGame(3);
+    QCoreApplication::processEvents();
+    for (int car : {0, 1}) {
+        const QImage drawn = g->Image1(car)->Picture().toImage();
+        ASSERT_FALSE(drawn.isNull()) << car;
+        // Between the wheels, behind the name: the body's colour.
+        const double dpr = drawn.devicePixelRatio();
+        const QRgb body = car == 0 ? qRgb(0xCF, 0x3C, 0x39) : qRgb(0x0B, 0x51, 0xEE);
+        EXPECT_EQ(drawn.pixel(int(420 * dpr), int(100 * dpr)), body) << car;
+    }
+    ASSERT_EQ(boxes_.size(), 1u);
+    EXPECT_TRUE(boxes_[0].text.contains(QStringLiteral("1s.gif"))) << boxes_[0].text.toStdString();
+    g->Command1_Click();
+    EXPECT_EQ(g->Grid(2, 0)->Picture().cacheKey(), g->Image1(g->Modello().RigaAuto(0))->Picture().cacheKey());
+    SolveByDrops(g);
+    g->BottoneConferma_Click();
+    g->BottoneAvanti_Click();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(boxes_.size(), 1u);
+}

@@ -5,13 +5,19 @@
 #include "app/FormInfo.h"
 #include "app/FormMenu.h"
 #include "app/Instances.h"
+#include "core/Score.h"
 #include "game/GameForm.h"
+#include "text/LanguageSetting.h"
 #include "support/AppFixture.h"
 #include "ui/Form.h"
 
+#include <QAction>
 #include <QCoreApplication>
+#include <QEventLoop>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -39,6 +45,22 @@ protected:
     {
         FormMenu.Show();
         return FormMenu.As<FormMenuWindow>();
+    }
+    // Message boxes that wait in a loop of their own, as a person reading them would, then say No.
+    void SlowReaderSaysNo()
+    {
+        SetMsgBoxHandler([this](const MsgBoxRequest& r) {
+            boxes_.push_back(r);
+            QEventLoop reading;
+            QTimer::singleShot(300, &reading, &QEventLoop::quit);
+            reading.exec();
+            return MsgResult::No;
+        });
+    }
+    static void Wait(int ms)
+    {
+        QTest::qWait(ms);
+        ProcessDeletes();
     }
 };
 
@@ -97,4 +119,49 @@ TEST_F(FastHandsTest, ADoubleClickOnChiudiDoesNotGoThroughToTheMenu)
     QueueClick(Menu()->Command1());
     Handle();
     EXPECT_EQ(boxes_.size(), 1u);
+}
+
+// An access key clicks its button a tenth of a second late, from a timer, and that timer may
+// fire inside the loop of a message box or of a window's translation: one action runs at a
+// time, and no window goes while code of it runs.
+TEST_F(FastHandsTest, AccessKeysPressedTogetherRunOneActionAndFreeNoWindowInUse)
+{
+    SlowReaderSaysNo();
+    FormMenuWindow* menu = Menu();
+    // Alt+E, Alt+T: "Tre automobili" comes while the exit question waits for its answer.
+    menu->Command1()->animateClick();
+    menu->Command4()->animateClick();
+    Wait(600);
+    EXPECT_EQ(boxes_.size(), 1u);
+    ASSERT_TRUE(FormMenu.IsLoaded());
+    EXPECT_EQ(LoadedForms(), QList<Form*>({menu}));
+    // Alt+T, Alt+Q: "Quattro automobili" comes while "Tre automobili" opens its window.
+    menu->Command4()->animateClick();
+    menu->Command2()->animateClick();
+    Wait(400);
+    ASSERT_TRUE(FormAuto3.IsLoaded());
+    EXPECT_EQ(LoadedForms(), QList<Form*>({FormAuto3.Instance()}));
+    // In the game: Alt+E asks, "avanti" and "Conferma" come while the question waits.
+    auto* g = FormAuto3.As<GameForm>();
+    const Board before = g->Modello();
+    QTimer::singleShot(0, g->mnuEsci(), &QAction::trigger);
+    g->BottoneConferma()->animateClick();
+    Wait(600);
+    EXPECT_EQ(boxes_.size(), 2u);
+    EXPECT_EQ(NumEsatti + NumErrati, 0);
+    EXPECT_EQ(g->Modello().ColoreAuto, before.ColoreAuto);
+}
+
+TEST_F(FastHandsTest, ALanguagePickedWhileTheMenuGivesWayToAGameChangesNothing)
+{
+    folder_->CopyShipped(QStringLiteral("English.lng"));
+    FormMenuWindow* menu = Menu();
+    ASSERT_EQ(menu->mnuLanguageCount(), 2);
+    QAction* english = menu->mnuLanguage(menu->mnuLanguage(0)->data() == QStringLiteral("English") ? 0 : 1);
+    menu->Command3()->animateClick();
+    QTimer::singleShot(100, english, &QAction::trigger);  // due with the click: it comes while the game loads
+    Wait(400);
+    ASSERT_TRUE(FormAuto5.IsLoaded());
+    EXPECT_EQ(LoadedForms().size(), 1);
+    EXPECT_EQ(MLSCurrentLanguage.toStdString(), "Italiano");
 }

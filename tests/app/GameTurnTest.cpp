@@ -175,11 +175,11 @@ TEST_F(GameTurnTest, BackgroundsRunFromTheirTopToTheirBottomColour)
     }
 }
 
-TEST_F(GameTurnTest, MissingPicturesLeaveTheCarsEmpty)
+TEST_F(GameTurnTest, WithoutThePicturesFolderTheCarsAreDrawn)
 {
     QDir(folder_->File(QStringLiteral("immagini"))).removeRecursively();
     GameForm* g = OpenGame(5);
-    for (int i = 0; i < 5; ++i) EXPECT_TRUE(g->Image1(i)->Picture().isNull());
+    for (int i = 0; i < 5; ++i) EXPECT_FALSE(g->Image1(i)->Picture().isNull());
     g->NuovoTurno();
     EXPECT_TRUE(g->BottoneConferma()->isEnabled());
 }

@@ -11,7 +11,8 @@ With --wm the same runs under a window manager (openbox, started here), whose fr
 bars the windows must keep on the screen; "Avvio", "Tre automobili" and the information box's
 "Chiudi" are double-clicked (one whole window each, nothing underneath clicked), and the
 information box is opened and closed over a game, which must keep its turn. Without --wm a second
-copy started while one runs must show the "Error" box and end without any other window.
+copy started while one runs must show the "Error" box and end without any other window, and a copy
+whose only window another program destroys (xdotool windowclose) must end.
 
 With --wayland the program runs as a Wayland client of weston (started here with its X11 output
 inside Xvfb, so xdotool's input reaches the focused client and screenshots of the X root show the
@@ -584,6 +585,17 @@ def main():
             print("a second copy showed its Error box and ended")
             first.process.terminate()
             first.process.wait()
+
+            # Another program destroys the only window: the program ends, it does not run on unseen.
+            alone = Player(display, program, env)
+            display.xdotool("windowclose", alone.show("Parcolo"))
+            try:
+                code = alone.process.wait(timeout=10)
+            except subprocess.TimeoutExpired:
+                fail("the program ran on without a window after its window was destroyed")
+            if code != 0:
+                fail("the program ended with status %d after its window was destroyed" % code)
+            print("a window destroyed by another program ended the program")
     finally:
         display.close()
         if os.environ.get("PARCOLO_E2E_KEEP"):

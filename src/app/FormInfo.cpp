@@ -61,6 +61,13 @@ void FormInfoWindow::Form_Load()
 void FormInfoWindow::Form_Activate()
 {
     FillScreen();
+    WriteTexts();
+}
+
+void FormInfoWindow::Form_LanguageChanged(const QString&) { WriteTexts(); }
+
+void FormInfoWindow::WriteTexts()
+{
     SetCaption(label1_, Credit());
     SetCaption(label2_, QString());
     SetCaption(label3_, TermsOfUse());

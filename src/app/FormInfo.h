@@ -15,6 +15,7 @@ public:
     void Form_Load() override;
     void Form_Activate() override;
     void Form_Resize() override;
+    void Form_LanguageChanged(const QString& language) override;
     void Command1_Click();
 
     QLabel* Label1() const { return label1_; }
@@ -29,6 +30,9 @@ public:
     static QString TermsOfUse();
 
 private:
+    // The credit, the terms of use and the language file's lines, in the current language.
+    void WriteTexts();
+
     QLabel* label1_;
     QLabel* label2_;
     QLabel* label3_;

@@ -4,21 +4,16 @@
 #include "app/ExitQuestion.h"
 #include "app/Sounds.h"
 #include "core/Score.h"
-#include "text/IniReadWrite.h"
-#include "text/LanguageSetting.h"
-#include "text/Parole.h"
 #include "text/ProgramFolder.h"
-#include "text/QtTranslations.h"
 #include "ui/clsResize.h"
 #include "ui/Design.h"
+#include "ui/LanguageMenu.h"
 #include "ui/MLSTranslateForm.h"
 #include "ui/MsgBox.h"
 #include "ui/Properties.h"
 
 #include <QAction>
-#include <QActionGroup>
 #include <QCheckBox>
-#include <QDir>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -56,8 +51,7 @@ FormMenuWindow::FormMenuWindow() : Form(QStringLiteral("FormMenu"), 7515, 5535)
     mnudoc_ = Add(mnuinfo_->addAction(QStringLiteral("documentazione")), QStringLiteral("mnudoc"));
     mnuabout_ = Add(mnuinfo_->addAction(QStringLiteral("about")), QStringLiteral("mnuabout"));
     mnuLanguages_ = Add(menuBar()->addMenu(QStringLiteral("Lingua")), QStringLiteral("mnuLanguages"));
-    languageGroup_ = new QActionGroup(this);  // one language checked at a time
-    NewLanguageItem(QStringLiteral("mnuLanguage 0"), 0);
+    languages_ = new LanguageMenu(this, mnuLanguages_);
 
     connect(command4_, &QPushButton::clicked, this, Action(&FormMenuWindow::Command4_Click));
     connect(command2_, &QPushButton::clicked, this, Action(&FormMenuWindow::Command2_Click));
@@ -69,23 +63,9 @@ FormMenuWindow::FormMenuWindow() : Form(QStringLiteral("FormMenu"), 7515, 5535)
     connect(mnudoc_, &QAction::triggered, this, Action(&FormMenuWindow::mnudoc_Click));
 }
 
-QAction* FormMenuWindow::mnuLanguage(int k) const
-{
-    return k >= 0 && k < mnuLanguageCount() ? mnuLanguage_[size_t(k)] : nullptr;
-}
+QAction* FormMenuWindow::mnuLanguage(int k) const { return languages_->Item(k); }
 
-QAction* FormMenuWindow::NewLanguageItem(const QString& caption, int index)
-{
-    QAction* item = Add(mnuLanguages_->addAction(caption), QStringLiteral("mnuLanguage"), index);
-    item->setCheckable(true);
-    languageGroup_->addAction(item);
-    // A pick that cannot be taken now (another action runs) leaves the check where it was.
-    connect(item, &QAction::triggered, this, [this, index] {
-        if (!RunAction([this, index] { mnuLanguage_Click(index); })) CheckCurrentLanguage();
-    });
-    mnuLanguage_.push_back(item);
-    return item;
-}
+int FormMenuWindow::mnuLanguageCount() const { return languages_->Count(); }
 
 void FormMenuWindow::Form_Load()
 {
@@ -104,59 +84,12 @@ void FormMenuWindow::Form_Resize() { ResizeForm(this); }
 
 void FormMenuWindow::MLSFillMenuLanguages()
 {
-    // The platform's listing order; nothing sorts it.
-    const QStringList files = QDir(ProgramFolder()).entryList({QStringLiteral("*.lng")},
-                                                              QDir::Files | QDir::Hidden, QDir::Unsorted);
-    if (files.isEmpty()) {
+    if (!languages_->Fill())
         MsgBox(this, QStringLiteral("Non è presente alcun file di linguaggio!"), MsgButtons::Ok, MsgIcon::None,
                QStringLiteral("Parcolo"));
-        return;
-    }
-    for (int k = 0; k < files.size(); ++k) {
-        const QString caption = files[k].left(files[k].size() - 4);
-        if (k > 0) NewLanguageItem(caption, k);
-        SetCaption(mnuLanguage(k), caption);
-        mnuLanguage(k)->setData(caption);
-    }
-    if (const auto current = MLSReadIni(MLSSettingFile(), QStringLiteral("Language"),
-                                        QStringLiteral("CurrentLanguage")))
-        MLSCurrentLanguage = *current;
-    CheckCurrentLanguage();
 }
 
-void FormMenuWindow::CheckCurrentLanguage()
-{
-    for (QAction* item : mnuLanguage_)
-        if (item->data().toString() == MLSCurrentLanguage && !item->data().isNull()) {
-            item->setChecked(true);
-            return;
-        }
-    // None is the current one: no item stays checked.
-    if (QAction* checked = languageGroup_->checkedAction()) checked->setChecked(false);
-}
-
-void FormMenuWindow::mnuLanguage_Click(int Index)
-{
-    mnuLanguage(Index)->setChecked(true);
-    MLSCurrentLanguage = mnuLanguage(Index)->data().toString();
-    MLSLoadQtTranslations();
-    // The translation lets pending events run, which may close a window meanwhile.
-    QList<QPointer<Form>> forms;
-    for (Form* form : LoadedForms()) forms.append(form);
-    for (const QPointer<Form>& form : forms)
-        if (form) MLSTranslateForm(form);
-    // Everything the player sees speaks the new language at once: the clue words, and what
-    // every window wrote itself (colour names, counts, the clue in play).
-    LoadParole();
-    for (const QPointer<Form>& form : forms)
-        if (form && !form->IsUnloaded()) {
-            FormInUse use(form);
-            form->Form_LanguageChanged();
-        }
-    // Where neither the program folder nor the user's folder takes the file, the choice holds
-    // for this run only.
-    MLSStoreLanguage(MLSCurrentLanguage);
-}
+void FormMenuWindow::mnuLanguage_Click(int Index) { languages_->Pick(Index); }
 
 void FormMenuWindow::mnuabout_Click() { emit Informazioni(); }
 

@@ -4,10 +4,8 @@
 
 #include "ui/Form.h"
 
-#include <vector>
-
 class QAction;
-class QActionGroup;
+class LanguageMenu;
 class QCheckBox;
 class QMenu;
 class QPushButton;
@@ -29,7 +27,8 @@ public:
     void mnudoc_Click();
 
     // The language menu: one item per language file beside the program, the current one
-    // checked; picking one switches every loaded window at once and stores the choice.
+    // checked; picking one switches every loaded window at once and stores the choice
+    // (ui/LanguageMenu.h).
     void MLSFillMenuLanguages();
     void mnuLanguage_Click(int Index);
 
@@ -44,7 +43,7 @@ public:
     QMenu* mnuLanguages() const { return mnuLanguages_; }
     // Element k of the language item array; nullptr past its end.
     QAction* mnuLanguage(int k) const;
-    int mnuLanguageCount() const { return int(mnuLanguage_.size()); }
+    int mnuLanguageCount() const;
 
 signals:
     // The windows this one opens; they are wired where the windows' default instances are made.
@@ -66,6 +65,5 @@ private:
     QAction* mnudoc_;
     QAction* mnuabout_;
     QMenu* mnuLanguages_;
-    QActionGroup* languageGroup_;
-    std::vector<QAction*> mnuLanguage_;
+    LanguageMenu* languages_;
 };

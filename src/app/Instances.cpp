@@ -5,14 +5,17 @@
 #include "app/FormMenu.h"
 #include "app/Sounds.h"
 #include "game/GameForm.h"
+#include "ui/LanguageMenu.h"
 
-// Windows do not reach into each other: each one asks for the next with a signal, wired here.
+// Windows do not reach into each other: each one asks for the next with a signal, wired here,
+// and every window follows a switch of the language, wherever it was made.
 
 namespace {
 
 Form* NewStartScreen()
 {
     auto* start = new FormAvvioWindow;
+    FollowLanguageSwitches(start);
     QObject::connect(start, &FormAvvioWindow::Avvio, [] {
         FormMenu.Show();
         FormAvvio.Unload();
@@ -23,6 +26,7 @@ Form* NewStartScreen()
 Form* NewMenu()
 {
     auto* menu = new FormMenuWindow;
+    FollowLanguageSwitches(menu);
     QObject::connect(menu, &FormMenuWindow::ApriGioco, [](int cars) {
         (cars == 3 ? FormAuto3 : cars == 4 ? FormAuto4 : FormAuto5).Show();
     });
@@ -36,6 +40,7 @@ Form* NewGame(int n)
 {
     if (SuoniAttivi) PrepareSounds();
     auto* game = new GameForm(*GameTableFor(n));
+    FollowLanguageSwitches(game);
     QObject::connect(game, &GameForm::Uscita, [] { FormMenu.Show(); });
     QObject::connect(game, &GameForm::RispostaEsatta, &SuonoEsatto);
     QObject::connect(game, &GameForm::RispostaErrata, &SuonoErrato);
@@ -46,7 +51,11 @@ Form* NewGame(int n)
 
 DefaultForm FormAvvio(NewStartScreen);
 DefaultForm FormMenu(NewMenu);
-DefaultForm FormInfo([] { return new FormInfoWindow; });
+DefaultForm FormInfo([] {
+    auto* info = new FormInfoWindow;
+    FollowLanguageSwitches(info);
+    return info;
+});
 DefaultForm FormAuto3([] { return NewGame(3); });
 DefaultForm FormAuto4([] { return NewGame(4); });
 DefaultForm FormAuto5([] { return NewGame(5); });

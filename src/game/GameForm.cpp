@@ -16,6 +16,7 @@
 #include "ui/clsResize.h"
 #include "ui/Controls.h"
 #include "ui/Design.h"
+#include "ui/LanguageMenu.h"
 #include "ui/MLSTranslateForm.h"
 #include "ui/MsgBox.h"
 #include "ui/Properties.h"
@@ -208,6 +209,9 @@ void GameForm::AddControls(const ControlRow& row)
         mnuSuggerimento_ = Add(menuBar()->addAction(caption), name);
         mnuSuggerimento_->setShortcut(QKeySequence(Qt::Key_F1));
         return;
+    case Role::Languages:
+        languages_ = new LanguageMenu(this, Add(menuBar()->addMenu(caption), name));
+        return;
     }
 }
 
@@ -215,6 +219,7 @@ QString GameForm::ColourKey(int colour) const { return GameTextsFor(N())->Colour
 
 void GameForm::Form_Load()
 {
+    languages_->Fill();
     MLSTranslateForm(this);
     AcceleratoriBottoni();
     LeggiTestiImmagini();
@@ -249,7 +254,7 @@ void GameForm::Form_Resize()
     PlaceBoard();
 }
 
-void GameForm::Form_LanguageChanged()
+void GameForm::Form_LanguageChanged(const QString&)
 {
     AcceleratoriBottoni();
     LeggiTestiImmagini();

@@ -25,6 +25,7 @@
 #include <vector>
 
 class ImageControl;
+class LanguageMenu;
 class QAction;
 class QButtonGroup;
 class QLabel;
@@ -43,7 +44,7 @@ public:
     void Form_Load() override;
     void Form_Activate() override;
     void Form_Resize() override;
-    void Form_LanguageChanged() override;
+    void Form_LanguageChanged(const QString& language) override;
 
     // The turn in play.
     const Board& Modello() const { return board_; }
@@ -96,6 +97,8 @@ public:
     QAction* MenuAzzera() const { return menuAzzera_; }
     QAction* mnuEsci() const { return mnuEsci_; }
     QAction* mnuSuggerimento() const { return mnuSuggerimento_; }
+    // The language menu: a language picked here switches every window, this turn's clue included.
+    LanguageMenu* mnuLanguages() const { return languages_; }
 
 signals:
     // "Esci" answered with Yes: the main menu is to be shown; the window then unloads itself.
@@ -147,6 +150,7 @@ private:
     QAction* menuAzzera_ = nullptr;
     QAction* mnuEsci_ = nullptr;
     QAction* mnuSuggerimento_ = nullptr;
+    LanguageMenu* languages_ = nullptr;
     QLabel* bubble_ = nullptr;
     QString carName_, gridName_;              // "%1, posto %2", "%1, sotto il posto %2"
     QString fromLeft_, fromRight_;            // how the places are counted, told to screen readers

@@ -118,12 +118,20 @@ public:
     virtual void Form_Load() {}
     virtual void Form_Activate() {}
     virtual void Form_Resize() {}
-    // After the language changed and the window was translated again: texts the window wrote
-    // itself are written anew in the new language.
-    virtual void Form_LanguageChanged() {}
+    // After the language switched to `language` and the window was translated again: texts the
+    // window wrote itself are written anew in the new language.
+    virtual void Form_LanguageChanged(const QString& language) { Q_UNUSED(language); }
 
     // Makes this the active form; runs Form_Activate when it was not.
     void Activate();
+
+    // Adds a control (a menu, a menu item) at the end of the list.
+    template <class W>
+    W* Add(W* control, const QString& name, int index = -1)
+    {
+        Register(control, name, index);
+        return control;
+    }
 
     // Closes the form for good: it leaves the screen and the loaded forms at once, and is
     // destroyed once control returns to the event loop and none of its calls runs any more. The
@@ -142,14 +150,7 @@ protected:
     // the window itself, from its own model.
     enum class Placement { Scaled, ByTheWindow };
 
-    // Adds a control at the end of the list. Widgets go on the canvas at the rectangle in twips,
-    // their design rectangle.
-    template <class W>
-    W* Add(W* control, const QString& name, int index = -1)
-    {
-        Register(control, name, index);
-        return control;
-    }
+    // Widgets go on the canvas at the rectangle in twips, their design rectangle.
     template <class W>
     W* Place(W* widget, const QString& name, int index, const QRectF& twips, Placement placement = Placement::Scaled)
     {

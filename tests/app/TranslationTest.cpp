@@ -5,12 +5,15 @@
 #include "app/Instances.h"
 #include "game/GameForm.h"
 #include "support/AppFixture.h"
+#include "text/ClueText.h"
+#include "text/GameTexts.h"
 #include "text/IniReadWrite.h"
 #include "text/LanguageSetting.h"
 #include "text/Parole.h"
 #include "text/QtTranslations.h"
 #include "text/TextLookup.h"
 #include "ui/Controls.h"
+#include "ui/LanguageMenu.h"
 #include "ui/MLSTranslateForm.h"
 #include "ui/Properties.h"
 
@@ -351,4 +354,40 @@ TEST_F(TranslationTest, QtsOwnButtonsFollowTheLanguageFilesLocale)
     WriteItaliano(QByteArray());
     m->mnuLanguage(1 - english)->trigger();
     EXPECT_EQ(yes(), "Yes");
+}
+
+// A language picked in a game window: the same turn (cars, places, note pad, clue pattern), its
+// clue and every caption in the new language, and the pick kept for the next start.
+TEST_F(TranslationTest, ALanguagePickedInAGameKeepsTheTurnAndWritesItInTheNewLanguage)
+{
+    folder_->CopyShipped(QStringLiteral("English.lng"));
+    GameForm* g = OpenGame(4);
+    g->Command1_Click();
+    g->Image_Click(3, 1);
+    const Board before = g->Modello();
+    const QString italianClue = g->Label1()->text();
+    LanguageMenu* languages = g->mnuLanguages();
+    ASSERT_EQ(languages->Count(), 2);
+    const int english = languages->Item(0)->data() == QStringLiteral("English") ? 0 : 1;
+    languages->Item(english)->trigger();
+
+    const Board& now = g->Modello();
+    EXPECT_EQ(now.ColoreAuto, before.ColoreAuto);
+    EXPECT_EQ(now.DaSinistra, before.DaSinistra);
+    EXPECT_EQ(now.Schema, before.Schema);
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(now.SlotOfCar(i), before.SlotOfCar(i));
+        EXPECT_EQ(now.RigaAuto(i), before.RigaAuto(i));
+        for (int slot = 0; slot < 4; ++slot) EXPECT_EQ(now.Visibile(slot, i), before.Visibile(slot, i));
+    }
+    NomiColori english_names;
+    for (int c = 1; c <= 10; ++c) english_names[size_t(c)] = MLSGetString(GameTextsFor(4)->ColourKey(c));
+    EXPECT_EQ(g->Label1()->text(), ClueText(4, before.Schema, before.ColoreAuto, english_names));
+    EXPECT_NE(g->Label1()->text(), italianClue);
+    EXPECT_EQ(g->windowTitle(), MLSReadIni(folder_->File(QStringLiteral("English.lng")), QStringLiteral("FormAuto4"),
+                                           QStringLiteral("FormAuto4.Caption")));
+    EXPECT_TRUE(languages->Item(english)->isChecked());
+    EXPECT_EQ(MLSReadIni(folder_->File(QStringLiteral("LangSetting.ini")), QStringLiteral("Language"),
+                         QStringLiteral("CurrentLanguage")),
+              QString("English"));
 }

@@ -58,13 +58,13 @@ void Board::Scambia(int index, int source)
     if (index != source) swaps_.emplace_back(index, source);
 }
 
-bool Board::Annulla()
+std::optional<std::pair<int, int>> Board::Annulla()
 {
-    if (swaps_.empty()) return false;
-    const auto [index, source] = swaps_.back();
+    if (swaps_.empty()) return std::nullopt;
+    const auto swap = swaps_.back();
     swaps_.pop_back();
-    std::swap(slotOfCar_[size_t(index)], slotOfCar_[size_t(source)]);
-    return true;
+    std::swap(slotOfCar_[size_t(swap.first)], slotOfCar_[size_t(swap.second)]);
+    return swap;
 }
 
 bool Board::Giudica() const

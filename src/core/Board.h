@@ -14,6 +14,7 @@
 #include <QString>
 
 #include <array>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -47,8 +48,8 @@ public:
     // Car `index` and car `source` change slots (a drop of source on index). A swap of two
     // different cars can be undone.
     void Scambia(int index, int source);
-    // Takes the last swap of the turn back; false when there is none.
-    bool Annulla();
+    // Takes the last swap of the turn back: the two cars, or nothing when there is none.
+    std::optional<std::pair<int, int>> Annulla();
     // True when car k stands in the slot of position k, for every car: the hidden order in the
     // turn's direction.
     bool Giudica() const;

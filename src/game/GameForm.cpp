@@ -13,6 +13,7 @@
 #include "text/Parole.h"
 #include "text/ProgramFolder.h"
 #include "text/TextLookup.h"
+#include "ui/Announcer.h"
 #include "ui/clsResize.h"
 #include "ui/Controls.h"
 #include "ui/Design.h"
@@ -51,11 +52,46 @@ QLabel* NewMarker(const QString& caption)
 const char* const kCountedFromTheLeft = "Posti contati da sinistra: il posto 1 è quello più a sinistra.";
 const char* const kCountedFromTheRight = "Posti contati da destra: il posto 1 è quello più a destra.";
 
-// A picture's tool tip: its colour's name, then the language's own text for it, as far as there are.
+// A picture's tool tip: the language's own text for it with "%1" where the colour's name goes;
+// in a file of old, without "%1", the colour's name, a dash and the text, as far as there are.
 QString ToolTip(const QString& colour, const QString& own)
 {
+    if (own.contains(QLatin1String("%1"))) return colour.isEmpty() ? QString() : QString(own).arg(colour);
     if (colour.isEmpty()) return own;
     return own.isEmpty() ? colour : colour + QStringLiteral(" — ") + own;
+}
+
+// What screen readers hear as things happen, by key, with the program's Italian for files of old.
+struct Saying {
+    const char* key;
+    const char* builtIn;
+};
+constexpr Saying kRight{"0243", "Risposta esatta. Esatti: %1, errati: %2."};
+constexpr Saying kWrong{"0244", "Risposta errata. Esatti: %1, errati: %2."};
+constexpr Saying kNewTurn{"0245", "Nuovo turno. %1 %2"};
+constexpr Saying kPicked{"0246", "Hai preso l'auto %1 dal posto %2."};
+constexpr Saying kPutBack{"0247", "L'auto %1 è tornata al posto %2."};
+constexpr Saying kSwapped{"0248", "L'auto %1 ora è al posto %2, l'auto %3 al posto %4."};
+constexpr Saying kHinted{"0249", "L'auto %1 non può stare al posto %2. %3"};
+
+QString Text(const Saying& saying)
+{
+    return MLSGetStringOr(QString::fromLatin1(saying.key), QString::fromUtf8(saying.builtIn));
+}
+
+// The hint's bubble: the sentences quoted. A language that has its own way (key 0218) gets them
+// without the last full stop, to put its punctuation where its quotes want it; a file of old
+// frames them whole (key 0214), or gives them bare.
+QString Quoted(const QString& sentences)
+{
+    const QString own = MLSGetString(QStringLiteral("0218"));
+    if (own.contains(QLatin1String("%1"))) {
+        QString bare = sentences.trimmed();
+        if (bare.endsWith(u'.')) bare.chop(1);
+        return QString(own).arg(bare);
+    }
+    const QString frame = MLSGetString(QStringLiteral("0214"));
+    return frame.contains(QLatin1String("%1")) ? QString(frame).arg(sentences) : sentences;
 }
 
 }  // namespace
@@ -90,6 +126,7 @@ GameForm::GameForm(const GameTable& table)
     bubble_->setPalette(note);
     bubble_->setFont(DesignFont(QStringLiteral("Verdana"), 11, false));
     bubble_->hide();
+    announcer_ = new Announcer(centralWidget());
 
     const int n = N();
     pictures_ = new QButtonGroup(this);
@@ -165,6 +202,8 @@ void GameForm::AddControls(const ControlRow& row)
         label1_->setMargin(6);
         // Qt's own use of a property: the style sheet's selector for the clue's card (ui/Design.cpp).
         label1_->setProperty("clue", true);
+        // Reached with Tab after the note pad, and read as text by screen readers.
+        label1_->setFocusPolicy(Qt::TabFocus);
         label1_->setFont(DesignFont(QStringLiteral("Verdana"), 14.25, false));
         label1_->setAutoFillBackground(true);
         QPalette white = label1_->palette();
@@ -310,6 +349,7 @@ void GameForm::NuovoTurno()
     Mostra();
     // The focus frame starts on the first place in the turn's reading direction.
     CarInSlot(board_.SlotOfPosition(0))->setFocus();
+    announcer_->Announce(Text(kNewTurn).arg(board_.DaSinistra ? fromLeft_ : fromRight_, label1_->accessibleName()));
 }
 
 void GameForm::CaricaImmagini()
@@ -381,14 +421,28 @@ void GameForm::Image1_DragDrop(int Index, QObject* Source)
 {
     const auto source = std::find(cars_.begin(), cars_.end(), Source);
     if (source == cars_.end()) return;  // only cars are dropped on cars
-    board_.Scambia(Index, int(source - cars_.begin()));
+    const int moved = int(source - cars_.begin());
+    board_.Scambia(Index, moved);
     bubble_->hide();
     Mostra();
+    if (moved != Index) SaySwapped(moved, Index);
 }
 
 void GameForm::UndoSwap()
 {
-    if (board_.Annulla()) Mostra();
+    const std::optional<std::pair<int, int>> undone = board_.Annulla();
+    if (!undone) return;
+    Mostra();
+    SaySwapped(undone->first, undone->second);
+}
+
+QString GameForm::ColourOf(int car) const { return NomeColore[size_t(board_.ColoreAuto[size_t(car)])]; }
+
+int GameForm::PlaceOf(int car) const { return board_.PositionOfSlot(board_.SlotOfCar(car)) + 1; }
+
+void GameForm::SaySwapped(int a, int b)
+{
+    announcer_->Announce(Text(kSwapped).arg(ColourOf(a), QString::number(PlaceOf(a)), ColourOf(b), QString::number(PlaceOf(b))));
 }
 
 void GameForm::Pick(int car)
@@ -400,8 +454,14 @@ void GameForm::Pick(int car)
 
 void GameForm::Image1_Click(int car)
 {
-    if (picked_ < 0) return Pick(car);
-    if (picked_ == car) return Pick(-1);
+    if (picked_ < 0) {
+        Pick(car);
+        return announcer_->Announce(Text(kPicked).arg(ColourOf(car), QString::number(PlaceOf(car))));
+    }
+    if (picked_ == car) {
+        Pick(-1);
+        return announcer_->Announce(Text(kPutBack).arg(ColourOf(car), QString::number(PlaceOf(car))));
+    }
     // The picked car is dropped on this one, exactly as with the mouse; the focus stays on the slot.
     const int slot = board_.SlotOfCar(car);
     const int source = picked_;
@@ -449,9 +509,10 @@ void GameForm::FollowTheRow()
         if (previous) setTabOrder(previous, w);
         previous = w;
     }
-    for (QWidget* button : {static_cast<QWidget*>(command1_), static_cast<QWidget*>(conferma_), static_cast<QWidget*>(avanti_)}) {
-        setTabOrder(previous, button);
-        previous = button;
+    for (QWidget* next : {static_cast<QWidget*>(label1_), static_cast<QWidget*>(command1_), static_cast<QWidget*>(conferma_),
+                          static_cast<QWidget*>(avanti_)}) {
+        setTabOrder(previous, next);
+        previous = next;
     }
 
     // Screen readers list a window's contents in the order of its stack of widgets: the same
@@ -518,7 +579,10 @@ void GameForm::mnuSuggerimento_Click()
             // slot and position map onto each other the same way in both directions
             if (board_.Visibile(slot, j)) shown.set(clues::PairBit(board_.RigaAuto(j), board_.SlotOfPosition(slot)));
     const clues::Hint hint = clues::NextHint(N(), size_t(board_.Schema), shown);
-    if (!hint.found()) return ShowBubble(MLSGetString(QStringLiteral("0215")), Grid((N() + 3) / 2, 0));
+    if (!hint.found()) {
+        ShowBubble(MLSGetString(QStringLiteral("0215")), Grid((N() + 3) / 2, 0));
+        return announcer_->Announce(bubble_->text());
+    }
 
     int row = 0;
     while (board_.RigaAuto(row) != hint.car) ++row;
@@ -527,10 +591,11 @@ void GameForm::mnuSuggerimento_Click()
     QStringList sentences;
     for (const size_t line : hint.lines)
         sentences << ClueLineText(N(), board_.Schema, int(line), board_.ColoreAuto, NomeColore);
-    const QString quote = sentences.join(u' ');
-    const QString frame = MLSGetString(QStringLiteral("0214"));
-    ShowBubble(frame.contains(QLatin1String("%1")) ? QString(frame).arg(quote) : quote, Grid(column, row));
+    ShowBubble(Quoted(sentences.join(u' ')), Grid(column, row));
+    announcer_->Announce(Text(kHinted).arg(ColourOf(hint.car), QString::number(hint.position + 1), bubble_->text()));
 }
+
+QString GameForm::LastAnnouncement() const { return announcer_->LastAnnouncement(); }
 
 QString GameForm::Suggerimento() const { return bubble_->isVisibleTo(this) ? bubble_->text() : QString(); }
 
@@ -553,17 +618,17 @@ void GameForm::ShowBubble(const QString& text, const QWidget* column)
 
 void GameForm::BottoneConferma_Click()
 {
-    if (board_.Giudica()) {
-        CountOne(NumEsatti);
-        ShowCounts();
+    const bool right = board_.Giudica();
+    CountOne(right ? NumEsatti : NumErrati);
+    ShowCounts();
+    if (right) {
         emit RispostaEsatta();
         conferma_->setEnabled(false);
         avanti_->setEnabled(true);
     } else {
-        CountOne(NumErrati);
-        ShowCounts();
         emit RispostaErrata();
     }
+    announcer_->Announce(Text(right ? kRight : kWrong).arg(NumEsatti).arg(NumErrati));
 }
 
 void GameForm::BottoneAvanti_Click()

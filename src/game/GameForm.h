@@ -24,6 +24,7 @@
 #include <functional>
 #include <vector>
 
+class Announcer;
 class ImageControl;
 class LanguageMenu;
 class QAction;
@@ -80,6 +81,8 @@ public:
     void Image1_Click(int car);
     void UndoSwap();                // Ctrl+Z: the last swap of this turn taken back
     int PickedCar() const { return picked_; }
+    // What screen readers heard last: a judgement, a hint, a move, a new turn.
+    QString LastAnnouncement() const;
     // The car standing in slot k.
     ImageControl* CarInSlot(int k) const { return Image1(board_.CarInSlot(k)); }
 
@@ -129,6 +132,10 @@ private:
     // Alt+P, Alt+C, Alt+A for the buttons whose caption gives no accelerator of its own.
     void AcceleratoriBottoni();
     void Pick(int car);
+    // Screen readers hear that cars a and b changed places, and where each stands now.
+    void SaySwapped(int a, int b);
+    QString ColourOf(int car) const;
+    int PlaceOf(int car) const;  // its place, 1 to N, counted in the turn's direction
     // Says which car picture is missing, once in the program's run.
     void TellMissingPicture();
     static bool& MissingPictureTold();
@@ -152,6 +159,7 @@ private:
     QAction* mnuSuggerimento_ = nullptr;
     LanguageMenu* languages_ = nullptr;
     QLabel* bubble_ = nullptr;
+    Announcer* announcer_ = nullptr;  // what screen readers hear as things happen
     QString carName_, gridName_;              // "%1, posto %2", "%1, sotto il posto %2"
     QString fromLeft_, fromRight_;            // how the places are counted, told to screen readers
     QHash<const QWidget*, QString> ownToolTips_;  // the language file's tool tips of the pictures

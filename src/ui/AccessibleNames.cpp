@@ -3,8 +3,10 @@
 #include <QAccessible>
 #include <QAccessibleActionInterface>
 #include <QAccessibleInterface>
+#include <QAccessibleWidget>
 #include <QAction>
 #include <QKeySequence>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
@@ -99,6 +101,57 @@ private:
     QPointer<QMenuBar> bar_;
 };
 
+// The clue's card: a label that screen readers read as text, line by line and word by word (Qt
+// gives a label a name only). Its text is the label's, with the line ends it shows.
+class ClueCard : public QAccessibleWidget, public QAccessibleTextInterface {
+public:
+    explicit ClueCard(QLabel* label) : QAccessibleWidget(label, QAccessible::StaticText) {}
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name) return widget()->accessibleName();
+        return QAccessibleWidget::text(t);
+    }
+    void* interface_cast(QAccessible::InterfaceType t) override
+    {
+        if (t == QAccessible::TextInterface) return static_cast<QAccessibleTextInterface*>(this);
+        return QAccessibleWidget::interface_cast(t);
+    }
+
+    QString text(int start, int end) const override { return Content().mid(start, end - start); }
+    int characterCount() const override { return int(Content().size()); }
+    int cursorPosition() const override { return cursor_; }
+    void setCursorPosition(int position) override { cursor_ = qBound(0, position, characterCount()); }
+    void selection(int, int* start, int* end) const override { *start = *end = 0; }
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    QRect characterRect(int) const override { return rect(); }
+    int offsetAtPoint(const QPoint&) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int, int* start, int* end) const override
+    {
+        *start = 0;
+        *end = characterCount();
+        return QString();
+    }
+
+private:
+    QString Content() const
+    {
+        return QString(static_cast<const QLabel*>(widget())->text()).replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    }
+
+    int cursor_ = 0;
+};
+
+QAccessibleInterface* ClueCards(const QString& key, QObject* object)
+{
+    if (key != QLatin1String("QLabel") || !object->property("clue").toBool()) return nullptr;
+    return new ClueCard(static_cast<QLabel*>(object));
+}
+
 QAccessibleInterface* MenuBarItems(const QString& key, QObject* object)
 {
     if (key != QLatin1String("QAction")) return nullptr;
@@ -117,4 +170,5 @@ void InstallAccessibleNames()
     if (installed) return;
     installed = true;
     QAccessible::installFactory(MenuBarItems);
+    QAccessible::installFactory(ClueCards);
 }

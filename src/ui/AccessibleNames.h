@@ -9,6 +9,8 @@
 // out. Qt names a menu item by its action's text as it is, so InstallAccessibleNames() gives
 // every plain item of a menu bar (one that opens no menu of its own) an account of its own: the
 // same role, state, place and "press" as Qt's, and the caption as SpokenText for its name.
+// A label marked as a clue card (property "clue") is read as text too, line by line and word by
+// word, not only by its name.
 // Call it before the first window is shown; calling it again does nothing.
 
 #include <QString>

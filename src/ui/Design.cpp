@@ -135,7 +135,8 @@ void ApplyProgramLook(QApplication& app)
         "QPushButton:focus { border: 2px solid #2f6fb7; }"
         "QPushButton:disabled { color: #56606b; border-color: #c3c9cf; background: #eceff2; }"
         "QLabel#Label1[clue=\"true\"] { background: white; color: black; border: 1px solid #9aa3ad;"
-        "  border-radius: 8px; padding: 8px; }"));
+        "  border-radius: 8px; padding: 8px; }"
+        "QLabel#Label1[clue=\"true\"]:focus { border: 3px solid #2f6fb7; padding: 6px; }"));
 }
 
 QPushButton* DesignButton(const QString& caption, const QFont& font)

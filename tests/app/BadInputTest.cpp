@@ -113,7 +113,7 @@ protected:
         // A lock folder of the test's own, apart from the program folder that may turn read-only.
         qputenv("XDG_RUNTIME_DIR", run_.path().toLocal8Bit());
         SetSoundPlayer({});  // the real path: a missing file is silence
-        SetDocumentOpener([](const QString&) {});
+        SetDocumentOpener([](const QString&, const std::function<void()>&) {});
     }
     void TearDown() override
     {

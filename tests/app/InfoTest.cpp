@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QAction>
+#include <QDir>
 
 namespace {
 class InfoTest : public AppTest {
@@ -16,7 +17,10 @@ protected:
     void SetUp() override
     {
         AppTest::SetUp();
-        SetDocumentOpener([this](const QString& path) { opened_.append(path); });
+        SetDocumentOpener([this](const QString& path, const std::function<void()>& failed) {
+            opened_.append(path);
+            if (noViewer_) failed();
+        });
     }
     void TearDown() override
     {
@@ -30,6 +34,7 @@ protected:
         return FormInfo.As<FormInfoWindow>();
     }
     QStringList opened_;
+    bool noViewer_ = false;  // the system has no program for PDF files
 };
 }  // namespace
 
@@ -63,17 +68,28 @@ TEST_F(InfoTest, WithoutInformationKeysTheLinesAreEmpty)
     EXPECT_EQ(OpenInfo()->Label4()->text(), "");
 }
 
-TEST_F(InfoTest, TheManualOpensWhenItIsThereAndNothingHappensWhenNot)
+// The manual opens when it is there; when it is not, or nothing on the system shows PDF files,
+// the player is told, with the manual's path, and the menu stays as it was.
+TEST_F(InfoTest, TheManualOpensOrThePlayerHearsWhyNotWithItsPath)
 {
     FormMenu.Show();
     auto* menu = FormMenu.As<FormMenuWindow>();
+    const QString manual = QDir::toNativeSeparators(folder_->File(QStringLiteral("parcolo.pdf")));
     menu->mnudoc()->trigger();
     EXPECT_TRUE(opened_.isEmpty());
-    EXPECT_TRUE(boxes_.empty());
+    ASSERT_EQ(boxes_.size(), 1u);
+    EXPECT_TRUE(boxes_[0].text.contains(manual)) << boxes_[0].text.toStdString();
     EXPECT_TRUE(FormMenu.IsLoaded());
     folder_->Write(QStringLiteral("parcolo.pdf"), "%PDF-1.4\n");
     menu->mnudoc()->trigger();
     EXPECT_EQ(opened_, QStringList({folder_->File(QStringLiteral("parcolo.pdf"))}));
+    EXPECT_EQ(boxes_.size(), 1u);
+    noViewer_ = true;
+    menu->mnudoc()->trigger();
+    ASSERT_EQ(boxes_.size(), 2u);
+    EXPECT_TRUE(boxes_[1].text.contains(manual));
+    EXPECT_NE(boxes_[1].text, boxes_[0].text);
+    EXPECT_TRUE(FormMenu.IsLoaded());
 }
 
 TEST_F(InfoTest, TheBoxOverAGameIsRescaledByItsOwnResizer)

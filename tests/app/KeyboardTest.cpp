@@ -274,3 +274,41 @@ TEST_F(KeyboardTest, TheFocusStartsOnTheFirstPlaceOfTheTurnsDirection)
         UnloadAll();
     }
 }
+
+// A screen reader hears what happens where no move of the focus says it: a car picked up, put
+// back or swapped (by keys, a drop or an undo), the judgement with the new counts, a hint with
+// what it crossed out and its sentence, a new turn with the direction and the clue. Each in the
+// language file's words, where the file has them.
+TEST_F(KeyboardTest, ScreenReadersHearEveryMoveTheJudgementTheHintAndANewTurn)
+{
+    folder_->Write(QStringLiteral("Italiano.lng"),
+                   LanguageFile({{"0032", "rossa"}, {"0033", "blu"}, {"0034", "verde"}, {"0145", "rossa"}, {"0146", "blu"},
+                                 {"0147", "verde"}, {"0216", "da sinistra."}, {"0214", "«%1»"},
+                                 {"0243", "giusto %1/%2"}, {"0244", "sbagliato %1/%2"}, {"0245", "turno: %1 %2"},
+                                 {"0246", "presa %1 al %2"}, {"0247", "lasciata %1 al %2"},
+                                 {"0248", "%1 al %2, %3 al %4"}, {"0249", "esclusa %1 dal %2: %3"}}));
+    // Counted from the left: car 2 (verde) in place 1, car 0 (rossa) in 2, car 1 (blu) in 3.
+    Script({Pick(0, 2), Pick(2, 3), Pick(0, 3), Pick(0, 3), Pick(0, 10), Pick(1, 10), Pick(2, 10)});
+    GameForm* g = OpenGame(3);
+    const auto Heard = [g] { return g->LastAnnouncement().toStdString(); };
+    EXPECT_EQ(Heard(), ("turno: da sinistra. " + g->Label1()->accessibleName()).toStdString());
+    g->Image1_Click(0);
+    EXPECT_EQ(Heard(), "presa rossa al 2");
+    g->Image1_Click(0);
+    EXPECT_EQ(Heard(), "lasciata rossa al 2");
+    g->Image1_Click(0);
+    g->Image1_Click(2);
+    EXPECT_EQ(Heard(), "rossa al 1, verde al 2");
+    g->UndoSwap();
+    EXPECT_EQ(Heard(), "verde al 1, rossa al 2");
+    g->Image1_DragDrop(1, g->Image1(0));
+    EXPECT_EQ(Heard(), "rossa al 3, blu al 2");
+    g->BottoneConferma_Click();
+    EXPECT_EQ(Heard(), "sbagliato 0/1");
+    g->mnuSuggerimento_Click();
+    EXPECT_TRUE(g->LastAnnouncement().startsWith("esclusa ")) << g->LastAnnouncement().toStdString();
+    EXPECT_TRUE(g->LastAnnouncement().endsWith(": " + g->Suggerimento())) << g->LastAnnouncement().toStdString();
+    SolveByDrops(g);
+    g->BottoneConferma_Click();
+    EXPECT_EQ(Heard(), "giusto 1/1");
+}

@@ -391,3 +391,36 @@ TEST_F(TranslationTest, ALanguagePickedInAGameKeepsTheTurnAndWritesItInTheNewLan
                          QStringLiteral("CurrentLanguage")),
               QString("English"));
 }
+
+// A language writes a picture's tool tip and the hint's quotation its own way: "%1" where the
+// colour's name goes, and its own punctuation after the quoted sentence (key 0218). A file of old
+// keeps what the program glued before: the colour's name, a dash and the text; the sentence whole
+// inside the frame of key 0214.
+TEST_F(TranslationTest, ToolTipsAndTheHintsQuotationFollowTheLanguagesOwnWay)
+{
+    const QByteArray shipped = folder_->Read(QStringLiteral("Italiano.lng"));
+    for (const bool own : {false, true}) {
+        QByteArray file = shipped;
+        const int tip = int(file.indexOf("[FormAuto3]"));
+        ASSERT_GE(tip, 0);
+        const int line = int(file.indexOf("Image1(0).ToolTipText=", tip));
+        ASSERT_GE(line, 0);
+        file.replace(line, file.indexOf("\r\n", line) - line,
+                     own ? "Image1(0).ToolTipText=\"L'auto %1 si trascina\"" : "Image1(0).ToolTipText=\"Si trascina\"");
+        if (own) file.replace("[Strings]\r\n", "[Strings]\r\n0218=\"Secondo l'indizio \xab%1\xbb.\"\r\n");
+        folder_->Write(QStringLiteral("Italiano.lng"), file);
+        Script({Pick(0, 2), Pick(0, 3), Pick(0, 3), Pick(0, 3), Pick(0, 10), Pick(1, 10), Pick(2, 10), Pick(0, 21)});
+        GameForm* g = OpenGame(3);
+        EXPECT_EQ(g->Image1(0)->toolTip(), own ? "L'auto rossa si trascina" : QString::fromUtf8("rossa — Si trascina"));
+        g->mnuSuggerimento_Click();
+        const QString bubble = g->Suggerimento();
+        if (own) {
+            EXPECT_TRUE(bubble.startsWith(QString::fromUtf8("Secondo l'indizio «"))) << bubble.toStdString();
+            EXPECT_TRUE(bubble.endsWith(QString::fromUtf8("»."))) << bubble.toStdString();
+            EXPECT_FALSE(bubble.contains(QString::fromUtf8(".»"))) << bubble.toStdString();
+        } else {
+            EXPECT_TRUE(bubble.endsWith(QString::fromUtf8(".»"))) << bubble.toStdString();
+        }
+        UnloadAll();
+    }
+}

@@ -195,13 +195,17 @@ void GameForm::AddControls(const ControlRow& row)
         }
         return;
     case Role::Clue: {
-        label1_ = Place(new QLabel(caption), name, -1, design);
+        // The property first: it is the style sheet's selector for the clue's card (ui/Design.cpp),
+        // and it makes the card's account for screen readers (ui/AccessibleNames.h), which is
+        // made as soon as anything about the label changes.
+        auto* clue = new QLabel;
+        clue->setProperty("clue", true);
+        label1_ = Place(clue, name, -1, design);
+        label1_->setText(caption);
         label1_->setTextFormat(Qt::PlainText);
         label1_->setWordWrap(true);
         label1_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         label1_->setMargin(6);
-        // Qt's own use of a property: the style sheet's selector for the clue's card (ui/Design.cpp).
-        label1_->setProperty("clue", true);
         // Reached with Tab after the note pad, and read as text by screen readers.
         label1_->setFocusPolicy(Qt::TabFocus);
         label1_->setFont(DesignFont(QStringLiteral("Verdana"), 14.25, false));

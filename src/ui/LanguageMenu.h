@@ -31,6 +31,7 @@ public:
 
     QAction* Item(int k) const;
     int Count() const { return int(items_.size()); }
+    QMenu* Menu() const { return menu_; }
 
 private:
     QAction* NewItem(const QString& caption, int index);

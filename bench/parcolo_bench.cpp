@@ -1,6 +1,7 @@
 // Timings of the work the game does per event: a text lookup, a new turn, translating and
 // rescaling the five-car window. Runs on the offscreen platform with the shipped data.
 
+#include "ui/ProgramEnd.h"
 #include "app/Instances.h"
 #include "game/GameForm.h"
 #include "text/LanguageSetting.h"

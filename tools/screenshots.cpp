@@ -4,6 +4,7 @@
 // with scripted draws so every picture shows the same game. With "dark-scheme" it takes only
 // the picture of a game under the desktop's dark scheme, the real leaving question over it.
 
+#include "ui/ProgramEnd.h"
 #include "app/FormAvvio.h"
 #include "app/FormInfo.h"
 #include "app/FormMenu.h"
@@ -81,8 +82,8 @@ void Shoot(const QString& file)
 void Solve(GameForm* g)
 {
     for (int i = 0; i < g->N(); ++i) {
-        const int target = g->Modello().DaSinistra ? i : g->N() - 1 - i;
-        const int j = g->Modello().CarInSlot(target);
+        const int target = g->Model().DaSinistra ? i : g->N() - 1 - i;
+        const int j = g->Model().CarInSlot(target);
         if (j != i) g->Image1_DragDrop(j, g->Image1(i));
     }
 }
@@ -166,7 +167,7 @@ int main(int argc, char** argv)
     auto* four = FormAuto4.As<GameForm>();
     four->activateWindow();
     four->CarInSlot(0)->setFocus();
-    four->Image1_Click(four->Modello().CarInSlot(0));  // Space on the focused car picks it up
+    four->Image1_Click(four->Model().CarInSlot(0));  // Space on the focused car picks it up
     four->CarInSlot(2)->setFocus();
     Shoot(out.filePath(QStringLiteral("keyboard") + size + QStringLiteral(".png")));
     // Two hints: the note pad opens, two pictures are crossed out, the bubble quotes the clue.

@@ -7,6 +7,7 @@
 // turn (a new turn, a car picked up, put back and swapped, hints, a wrong and a right answer).
 // Turns are set up with scripted draws, so every language shows the same game.
 
+#include "ui/ProgramEnd.h"
 #include "app/DocumentOpener.h"
 #include "app/ExitQuestion.h"
 #include "app/FormAvvio.h"
@@ -152,8 +153,8 @@ void Heard(GameForm* g, const QString& after) { Note(QStringLiteral("[heard afte
 void Solve(GameForm* g)
 {
     for (int i = 0; i < g->N(); ++i) {
-        const int target = g->Modello().DaSinistra ? i : g->N() - 1 - i;
-        const int j = g->Modello().CarInSlot(target);
+        const int target = g->Model().DaSinistra ? i : g->N() - 1 - i;
+        const int j = g->Model().CarInSlot(target);
         if (j != i) g->Image1_DragDrop(j, g->Image1(i));
     }
 }
@@ -183,7 +184,7 @@ void TourGame(int n, FormMenuWindow* menu)
         g->Image1_Click(0);
         g->Image1_Click(1);
         Heard(g, QStringLiteral("Space on another car"));
-        g->UndoSwap();
+        g->Undo();
         Heard(g, QStringLiteral("Ctrl+Z"));
         g->BottoneConferma_Click();
         Heard(g, QStringLiteral("a wrong answer"));
@@ -196,9 +197,9 @@ void TourGame(int n, FormMenuWindow* menu)
     g->mnuSuggerimento_Click();
     Heard(g, QStringLiteral("a hint"));
     Shoot(stem + QStringLiteral("-hint"));
-    Note(QStringLiteral("[bubble] ") + g->Suggerimento());
+    Note(QStringLiteral("[bubble] ") + g->HintText());
     if (n == 3) {
-        for (int k = 0; k < 12 && g->Suggerimento() != MLSGetString(QStringLiteral("0215")); ++k) g->mnuSuggerimento_Click();
+        for (int k = 0; k < 12 && g->HintText() != MLSGetString(QStringLiteral("0215")); ++k) g->mnuSuggerimento_Click();
         Heard(g, QStringLiteral("the last hint"));
         Shoot(stem + QStringLiteral("-nothing-left"));
         Solve(g);
@@ -267,7 +268,7 @@ int main(int argc, char** argv)
     if (!QFile::exists(manual)) QFile(manual).open(QIODevice::WriteOnly);
     SetDocumentOpener([](const QString&, const std::function<void()>& failed) { failed(); });
     ShootMessage(QStringLiteral("manual-no-viewer"), [menu] { menu->mnudoc()->trigger(); });
-    menu->mnuabout()->trigger();
+    menu->ControlAs<QAction>(QStringLiteral("mnuabout"))->trigger();
     Shoot(QStringLiteral("information-box"));
     NoteWindow(FormInfo.Instance());
     FormInfo.As<FormInfoWindow>()->Command1()->click();

@@ -3,7 +3,7 @@
 #include "app/InstanceLock.h"
 #include "text/TextLookup.h"
 #include "ui/clsResize.h"
-#include "ui/Form.h"
+#include "ui/ProgramEnd.h"
 #include "ui/MsgBox.h"
 
 void ChiediUscita(QWidget* asker)

@@ -49,5 +49,5 @@ void FormAvvioWindow::Form_Resize() { ResizeForm(this); }
 
 void FormAvvioWindow::Command1_Click()
 {
-    emit Avvio();
+    emit StartChosen();
 }

@@ -23,7 +23,7 @@ public:
 
 signals:
     // "Avvio": the main menu is to be shown; this window is then unloaded.
-    void Avvio();
+    void StartChosen();
 
 private:
     QLabel* label2_;

@@ -91,7 +91,7 @@ void FormMenuWindow::MLSFillMenuLanguages()
 
 void FormMenuWindow::mnuLanguage_Click(int Index) { languages_->Pick(Index); }
 
-void FormMenuWindow::mnuabout_Click() { emit Informazioni(); }
+void FormMenuWindow::mnuabout_Click() { emit InformationChosen(); }
 
 void FormMenuWindow::mnudoc_Click() { ApriDocumento(this, InProgramFolder(QStringLiteral("parcolo.pdf"))); }
 
@@ -105,6 +105,6 @@ void FormMenuWindow::Command3_Click() { OpenGame(5); }
 
 void FormMenuWindow::OpenGame(int cars)
 {
-    emit ApriGioco(cars);
+    emit GameChosen(cars);
     Unload();
 }

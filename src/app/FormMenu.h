@@ -1,6 +1,10 @@
 #pragma once
 // The main menu: a game window for three, four or five cars, sounds on and off, quit; the menu
 // bar opens the information box and the manual and chooses the language.
+//
+// The buttons keep their design names, which do not follow the number of cars: Command4 "Tre
+// automobili" opens FormAuto3, Command2 "Quattro automobili" FormAuto4, Command3 "Cinque
+// automobili" FormAuto5, and Command1 "Esci" asks whether to quit.
 
 #include "ui/Form.h"
 
@@ -39,7 +43,6 @@ public:
     QCheckBox* Check1() const { return check1_; }
     QMenu* Mnuinfo() const { return mnuinfo_; }
     QAction* mnudoc() const { return mnudoc_; }
-    QAction* mnuabout() const { return mnuabout_; }
     QMenu* mnuLanguages() const { return mnuLanguages_; }
     // Element k of the language item array; nullptr past its end.
     QAction* mnuLanguage(int k) const;
@@ -47,8 +50,8 @@ public:
 
 signals:
     // The windows this one opens; they are wired where the windows' default instances are made.
-    void ApriGioco(int cars);  // the game window for that many cars
-    void Informazioni();       // the information box
+    void GameChosen(int cars);  // the game window for that many cars
+    void InformationChosen();       // the information box
 
 private:
     void OpenGame(int cars);

@@ -16,7 +16,7 @@ Form* NewStartScreen()
 {
     auto* start = new FormAvvioWindow;
     FollowLanguageSwitches(start);
-    QObject::connect(start, &FormAvvioWindow::Avvio, [] {
+    QObject::connect(start, &FormAvvioWindow::StartChosen, [] {
         FormMenu.Show();
         FormAvvio.Unload();
     });
@@ -27,10 +27,10 @@ Form* NewMenu()
 {
     auto* menu = new FormMenuWindow;
     FollowLanguageSwitches(menu);
-    QObject::connect(menu, &FormMenuWindow::ApriGioco, [](int cars) {
+    QObject::connect(menu, &FormMenuWindow::GameChosen, [](int cars) {
         (cars == 3 ? FormAuto3 : cars == 4 ? FormAuto4 : FormAuto5).Show();
     });
-    QObject::connect(menu, &FormMenuWindow::Informazioni, [] { FormInfo.Show(); });
+    QObject::connect(menu, &FormMenuWindow::InformationChosen, [] { FormInfo.Show(); });
     return menu;
 }
 
@@ -41,9 +41,9 @@ Form* NewGame(int n)
     if (SuoniAttivi) PrepareSounds();
     auto* game = new GameForm(*GameTableFor(n));
     FollowLanguageSwitches(game);
-    QObject::connect(game, &GameForm::Uscita, [] { FormMenu.Show(); });
-    QObject::connect(game, &GameForm::RispostaEsatta, &SuonoEsatto);
-    QObject::connect(game, &GameForm::RispostaErrata, &SuonoErrato);
+    QObject::connect(game, &GameForm::BackToMenu, [] { FormMenu.Show(); });
+    QObject::connect(game, &GameForm::RightAnswer, &SuonoEsatto);
+    QObject::connect(game, &GameForm::WrongAnswer, &SuonoErrato);
     return game;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // The program's windows, one default instance each.
 
-#include "ui/Form.h"
+#include "ui/DefaultForm.h"
 
 extern DefaultForm FormAvvio;   // start screen
 extern DefaultForm FormMenu;    // main menu

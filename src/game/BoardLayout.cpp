@@ -9,8 +9,6 @@ QRectF PieceRect(const GameTable& table, Piece piece, int slot, int row, WindowS
     const int left = b.slotLeft[size_t(slot)];
     switch (piece) {
     case Piece::Car: return at(left, b.carTop, b.carWidth, b.carHeight);
-    case Piece::Label2: return at(left, b.label2Top, b.carWidth, b.markerHeight);
-    case Piece::Label3: return at(left, b.label3Top, b.carWidth, b.markerHeight);
     case Piece::NotePad:
         return at(b.notePadLeft[size_t(slot)], b.notePadTop[size_t(row)], b.notePadWidth, b.notePadHeight);
     }

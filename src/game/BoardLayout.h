@@ -12,8 +12,6 @@
 
 enum class Piece {
     Car,      // the car standing in the slot
-    Label2,   // the marker of the slot counted from the left (Label2(k) stands at slot k)
-    Label3,   // the marker of the slot counted from the right (Label3(k) stands at slot N-1-k)
     NotePad,  // the note-pad picture of a row in the column under the slot
 };
 

@@ -23,8 +23,8 @@ QString Escaped(QString caption)
 
 // The sheet's colouring: car k has colour number k + 1, named by that window's colour keys.
 struct SheetColours {
-    ColoriAuto coloreAuto{1, 2, 3, 4, 5};
-    NomiColori nomeColore;
+    CarColours coloreAuto{1, 2, 3, 4, 5};
+    ColourNames nomeColore;
     explicit SheetColours(int n)
     {
         const GameTexts* texts = GameTextsFor(n);

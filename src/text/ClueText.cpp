@@ -13,7 +13,7 @@ namespace {
 // The pieces of a clue of n cars, pattern p: colour names, the clue words, the current
 // language's texts, templates and colour forms. The language file is asked for once for the
 // whole clue: every text, template and form comes from that one version of it.
-clues::Sources LanguageSources(int n, int pattern, const ColoriAuto& coloreAuto, const NomiColori& nomeColore)
+clues::Sources LanguageSources(int n, int pattern, const CarColours& coloreAuto, const ColourNames& nomeColore)
 {
     ReadCurrentLanguageOnce();
     const auto doc = CachedDocument(MLSLanguageFile());
@@ -44,13 +44,13 @@ QString ClueTemplateKey(int pattern, int line) { return QStringLiteral("%1.%2").
 QString ColourFormSection() { return QStringLiteral("ColourForms"); }
 QString ColourFormKey(const QString& form, int colour) { return QStringLiteral("%1.%2").arg(form).arg(colour); }
 
-QString ClueText(int n, int pattern, const ColoriAuto& coloreAuto, const NomiColori& nomeColore)
+QString ClueText(int n, int pattern, const CarColours& coloreAuto, const ColourNames& nomeColore)
 {
     const clues::Pattern* p = PatternOf(n, pattern);
     return p ? clues::Assemble(*p, LanguageSources(n, pattern, coloreAuto, nomeColore)) : QString();
 }
 
-QString ClueLineText(int n, int pattern, int line, const ColoriAuto& coloreAuto, const NomiColori& nomeColore)
+QString ClueLineText(int n, int pattern, int line, const CarColours& coloreAuto, const ColourNames& nomeColore)
 {
     const clues::Pattern* p = PatternOf(n, pattern);
     if (!p || line < 0 || line >= int(p->lines.size())) return QString();

@@ -15,15 +15,15 @@
 #include <optional>
 
 // The hidden order (colour number of car k) and the colour names of a game window.
-using ColoriAuto = std::array<qint16, 5>;
-using NomiColori = std::array<QString, 11>;
+using CarColours = std::array<qint16, 5>;
+using ColourNames = std::array<QString, 11>;
 
 // The caption for clue pattern `pattern` of n cars. Empty for a pattern out of range.
-QString ClueText(int n, int pattern, const ColoriAuto& coloreAuto, const NomiColori& nomeColore);
+QString ClueText(int n, int pattern, const CarColours& coloreAuto, const ColourNames& nomeColore);
 
 // The text of one line of that clue (line from 0), on its own (no line break): what a hint quotes.
 // Empty for a pattern or a line out of range.
-QString ClueLineText(int n, int pattern, int line, const ColoriAuto& coloreAuto, const NomiColori& nomeColore);
+QString ClueLineText(int n, int pattern, int line, const CarColours& coloreAuto, const ColourNames& nomeColore);
 
 // Where the language file keeps templates and colour forms, for the tools that check them.
 QString ClueTemplateSection(int n);                       // "Clues5"

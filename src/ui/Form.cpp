@@ -1,6 +1,8 @@
 #include "ui/Form.h"
 
 #include "ui/AccessibleNames.h"
+#include "ui/InputGuard.h"
+#include "ui/ProgramEnd.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -10,8 +12,6 @@
 #include <QScreen>
 #include <QWindow>
 
-#include <cstdio>
-#include <cstdlib>
 
 namespace {
 
@@ -40,12 +40,6 @@ std::optional<QSizeF>& ScreenOverride()
     return size;
 }
 
-std::function<void(bool)>& EndHandler()
-{
-    static std::function<void(bool)> handler;
-    return handler;
-}
-
 QRect ScreenArea()
 {
     if (const QScreen* s = QGuiApplication::primaryScreen()) return s->availableGeometry();
@@ -55,72 +49,10 @@ QRect ScreenArea()
 // Where Top 0, Left 0 lies: the corner of the available desktop area.
 QPoint ScreenOrigin() { return ScreenOverride() ? QPoint(0, 0) : ScreenArea().topLeft(); }
 
-int& BusyDepth()
-{
-    static int depth = 0;
-    return depth;
-}
-
 int& ActionDepth()
 {
     static int depth = 0;
     return depth;
-}
-
-// Counts a form's load, activation or unload while it runs.
-struct Busy {
-    Busy() { ++BusyDepth(); }
-    ~Busy() { --BusyDepth(); }
-    Busy(const Busy&) = delete;
-    Busy& operator=(const Busy&) = delete;
-};
-
-bool IsInput(QEvent::Type t)
-{
-    switch (t) {
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonRelease:
-    case QEvent::MouseButtonDblClick:
-    case QEvent::KeyPress:
-    case QEvent::KeyRelease:
-    case QEvent::Shortcut:
-    case QEvent::ShortcutOverride:
-    case QEvent::Wheel:
-    case QEvent::ContextMenu:
-        return true;
-    default:
-        return false;
-    }
-}
-
-// Sees every event of the program before its receiver does and keeps input away from forms
-// that are not whole. Message boxes and other windows that are no form are left alone.
-class InputGuard : public QObject {
-protected:
-    bool eventFilter(QObject* watched, QEvent* e) override
-    {
-        if (!IsInput(e->type()) || !watched->isWidgetType()) return false;
-        QWidget* window = static_cast<QWidget*>(watched)->window();
-        if (e->type() == QEvent::MouseButtonPress) lastPressed_ = window;
-        const auto* form = qobject_cast<Form*>(window);
-        if (!form) return false;
-        if (form->IsUnloaded() || FormsBusy()) return true;
-        // Qt makes the second press of a double click a double-click event for whatever lies
-        // under the pointer; when the first press went elsewhere it is no click here.
-        return e->type() == QEvent::MouseButtonDblClick && lastPressed_ != window;
-    }
-
-private:
-    QPointer<QWidget> lastPressed_;
-};
-
-void GuardInput()
-{
-    static InputGuard* guard = nullptr;
-    if (guard || !QCoreApplication::instance()) return;
-    guard = new InputGuard;
-    guard->setParent(QCoreApplication::instance());
-    QCoreApplication::instance()->installEventFilter(guard);
 }
 
 // The canvas the controls sit on; it paints the form's background bands.
@@ -155,7 +87,10 @@ Form::Form(const QString& name, int designWidthTwips, int designHeightTwips)
 {
     setObjectName(name);
     setCentralWidget(canvas_);
-    GuardInput();
+    GuardInput([](const QWidget* window) {
+        const auto* form = qobject_cast<const Form*>(window);
+        return GuardedWindow{form != nullptr, form && form->IsUnloaded()};
+    });
     InstallAccessibleNames();
 }
 
@@ -398,39 +333,7 @@ void Form::Unload()
     if (Loaded().isEmpty()) EndProgram(false);
 }
 
-Form* DefaultForm::Load()
-{
-    if (IsLoaded()) return instance_.data();
-    Busy busy;
-    Form* f = factory_();
-    instance_ = f;
-    f->designCaption_ = f->windowTitle();
-    f->resize(qRound(f->designWidth_ / kTwipsPerPixel),
-              qRound(f->designHeight_ / kTwipsPerPixel) + f->MenuBarHeight());
-    Loaded().append(f);
-    FormInUse use(f);
-    f->Form_Load();
-    return f;
-}
-
-void DefaultForm::Show()
-{
-    Busy busy;
-    Form* f = Load();
-    FormInUse use(f);
-    if (f->IsUnloaded()) return;  // its Form_Load unloaded it again
-    f->show();
-    f->raise();
-    f->activateWindow();
-    f->Activate();
-}
-
-void DefaultForm::Unload()
-{
-    if (IsLoaded()) instance_->Unload();
-}
-
-bool FormsBusy() { return BusyDepth() > 0; }
+void Form::JoinLoaded(Form* form) { Loaded().append(form); }
 
 QList<Form*> LoadedForms()
 {
@@ -459,17 +362,3 @@ double ScreenHeightTwips()
 }
 
 void SetScreenSizeTwipsForTesting(double width, double height) { ScreenOverride() = QSizeF(width, height); }
-
-void SetProgramEndHandler(std::function<void(bool atOnce)> handler) { EndHandler() = std::move(handler); }
-
-void EndProgram(bool atOnce)
-{
-    if (EndHandler()) return EndHandler()(atOnce);
-    if (!atOnce) {
-        QCoreApplication::quit();
-        return;
-    }
-    // At once: no window gets its unload events and no further code runs.
-    std::fflush(nullptr);
-    std::_Exit(0);
-}

@@ -6,9 +6,8 @@
 // their index. Widgets sit on the form's canvas at rectangles given in twips (15 twips per
 // logical pixel; Qt's high-DPI scaling does the rest).
 //
-// Every form has one program-wide default instance (DefaultForm): showing it loads it first
-// (Form_Load runs), unloading destroys it, the next show loads it afresh. When the last loaded
-// form is unloaded the program ends.
+// Every form has one program-wide default instance (ui/DefaultForm.h). When the last loaded form
+// is unloaded the program ends (ui/ProgramEnd.h).
 //
 // Activation: Form_Activate runs when a form becomes the program's active form coming from
 // another of its forms or from none. Coming back from a message box or from another application
@@ -21,10 +20,7 @@
 // kept but never applied: the window gets the size, the compositor chooses the place, and
 // FillScreen maximises the window instead.
 //
-// Input never reaches a half-made or half-gone form: while a form loads, activates or unloads,
-// mouse and key input for the forms is held back (the window system's) or dropped (anything
-// else), and a form that is unloaded takes no more input. The second click of a double click
-// whose first click went to another window (one that has just closed, say) is no click at all.
+// Input never reaches a half-made or half-gone form (ui/InputGuard.h).
 //
 // A form is never destroyed while its own code runs. Its code may run event loops of its own (a
 // message box, the translation's processing of pending events), and events that come in there
@@ -206,6 +202,9 @@ private:
     bool shown_ = false;  // shown at least once
     int inUse_ = 0;       // calls of the form running now (FormInUse)
 
+    // A form the default instance has just made joins the loaded forms.
+    static void JoinLoaded(Form* form);
+
     friend class DefaultForm;
     friend class FormInUse;
 };
@@ -224,32 +223,6 @@ private:
     QPointer<Form> form_;
 };
 
-// A form's one program-wide instance.
-class DefaultForm {
-public:
-    using Factory = std::function<Form*()>;
-    explicit DefaultForm(Factory factory) : factory_(std::move(factory)) {}
-
-    // The instance, loaded first when it is not (its Form_Load runs).
-    Form* Load();
-    template <class T>
-    T* As() { return static_cast<T*>(Load()); }
-    bool IsLoaded() const { return instance_ && !instance_->IsUnloaded(); }
-    Form* Instance() const { return instance_.data(); }
-
-    // Loads, shows and activates the form.
-    void Show();
-    // Closes and destroys the instance; the program ends when no form is left.
-    void Unload();
-
-private:
-    Factory factory_;
-    QPointer<Form> instance_;
-};
-
-// True while a form loads, activates or unloads.
-bool FormsBusy();
-
 // The loaded forms, in the order they were loaded.
 QList<Form*> LoadedForms();
 
@@ -263,8 +236,3 @@ bool WindowsPlaceThemselves();
 double ScreenWidthTwips();
 double ScreenHeightTwips();
 void SetScreenSizeTwipsForTesting(double width, double height);
-
-// What happens when the last form is unloaded or the program is ended at once. By default the
-// event loop quits (last form) or the process exits (at once); tests record it instead.
-void SetProgramEndHandler(std::function<void(bool atOnce)> handler);
-void EndProgram(bool atOnce);

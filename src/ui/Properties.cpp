@@ -174,9 +174,3 @@ void SetCaption(QObject* control, const QString& value) { SetText(control, TextP
 QString Tag(const QObject* control) { return GetText(control, TextProperty::Tag).value_or(QString()); }
 void SetTag(QObject* control, const QString& value) { SetText(control, TextProperty::Tag, value); }
 double Left(const QObject* control) { return GetCoordinate(control, Coordinate::Left).value_or(0.0); }
-void SetLeft(QObject* control, double twips) { SetCoordinate(control, Coordinate::Left, twips); }
-
-void SetTwipsGeometry(QWidget* w, double left, double top, double width, double height)
-{
-    Form::PlaceAt(w, QRectF(left, top, width, height));
-}

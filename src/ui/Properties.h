@@ -36,8 +36,3 @@ void SetCaption(QObject* control, const QString& value);
 QString Tag(const QObject* control);
 void SetTag(QObject* control, const QString& value);
 double Left(const QObject* control);
-void SetLeft(QObject* control, double twips);
-
-// A registered widget placed at a rectangle in twips (nothing for any other object).
-class QWidget;
-void SetTwipsGeometry(QWidget* widget, double left, double top, double width, double height);

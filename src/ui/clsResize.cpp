@@ -15,6 +15,10 @@ bool IsTheResizersOwn(const ControlRecord& r) { return r.control && r.twips && !
 
 }  // namespace
 
+Form* clsResize::SourceForm() const { return sourceForm_.data(); }
+
+void clsResize::SetSourceForm(Form* form) { sourceForm_ = form; }
+
 void clsResize::Initialise()
 {
     Form* form = SourceForm();

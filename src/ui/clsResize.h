@@ -32,8 +32,8 @@ class clsResize : public QObject {
 public:
     explicit clsResize(QObject* parent = nullptr) : QObject(parent) {}
 
-    Form* SourceForm() const { return sourceForm_.data(); }
-    void SetSourceForm(Form* form) { sourceForm_ = form; }
+    Form* SourceForm() const;
+    void SetSourceForm(Form* form);
 
     // Takes the current layout as the new reference layout.
     void ReInitialise() { Initialise(); }

@@ -220,7 +220,7 @@ TEST_F(MissingPictureTest, ACarWithoutAPictureIsDrawnInItsColourAndThePlayerIsTo
     ASSERT_EQ(boxes_.size(), 1u);
     EXPECT_TRUE(boxes_[0].text.contains(QStringLiteral("1s.gif"))) << boxes_[0].text.toStdString();
     g->Command1_Click();
-    EXPECT_EQ(g->Grid(2, 0)->Picture().cacheKey(), g->Image1(g->Modello().RigaAuto(0))->Picture().cacheKey());
+    EXPECT_EQ(g->Grid(2, 0)->Picture().cacheKey(), g->Image1(g->Model().CarInRow(0))->Picture().cacheKey());
     SolveByDrops(g);
     g->BottoneConferma_Click();
     g->BottoneAvanti_Click();

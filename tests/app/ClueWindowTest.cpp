@@ -88,7 +88,7 @@ TEST_F(ClueWindowTest, TheSameClueInBothDirections)
     for (int k = 0; k < 5; ++k) Script({Pick(k, 10)});
     Script({Pick(7, 45)});
     g->NuovoTurno();
-    EXPECT_FALSE(g->Modello().DaSinistra);
+    EXPECT_FALSE(g->Model().DaSinistra);
     EXPECT_EQ(g->Label1()->text(), fromLeft);
     EXPECT_EQ(fromLeft, "P2 C5 T0083\r\nP2 C3 T0084\r\nP2 C2 P24 C1.\r\n");
     // Screen readers are told the direction, also by a file without the texts for it.
@@ -116,15 +116,15 @@ TEST_F(ClueWindowTest, APickInTheMenuRenewsTheClueInPlayAndTheCounts)
     ScriptTurn(3, 13, 21);
     GameForm* g = OpenGame(3);
     g->Image1_DragDrop(0, g->Image1(1));
-    const Board before = g->Modello();
+    const Board before = g->Model();
     FormMenu.Show();
     auto* menu = FormMenu.As<FormMenuWindow>();
     for (int k = 0; k < menu->mnuLanguageCount(); ++k)
         if (menu->mnuLanguage(k)->data() == "English") menu->mnuLanguage(k)->trigger();
     // The same turn (no draw), told in the new words and colour names.
     EXPECT_EQ(g->Label1()->text(), "P2-en C2-en T0157-en C3-en T0158-en\r\nP2-en C2-en T0159-en");
-    EXPECT_EQ(g->Modello().ColoreAuto, before.ColoreAuto);
-    for (int i = 0; i < 3; ++i) EXPECT_EQ(g->Modello().SlotOfCar(i), before.SlotOfCar(i));
+    EXPECT_EQ(g->Model().ColoreAuto, before.ColoreAuto);
+    for (int i = 0; i < 3; ++i) EXPECT_EQ(g->Model().SlotOfCar(i), before.SlotOfCar(i));
     EXPECT_EQ(g->StatusBar1()->Panel(2)->text(), "P1-en 0");
     EXPECT_EQ(g->Image1(0)->toolTip(), "C1-en");
 }

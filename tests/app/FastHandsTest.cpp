@@ -143,13 +143,13 @@ TEST_F(FastHandsTest, AccessKeysPressedTogetherRunOneActionAndFreeNoWindowInUse)
     EXPECT_EQ(LoadedForms(), QList<Form*>({FormAuto3.Instance()}));
     // In the game: Alt+E asks, "avanti" and "Conferma" come while the question waits.
     auto* g = FormAuto3.As<GameForm>();
-    const Board before = g->Modello();
+    const Board before = g->Model();
     QTimer::singleShot(0, g->mnuEsci(), &QAction::trigger);
     g->BottoneConferma()->animateClick();
     Wait(600);
     EXPECT_EQ(boxes_.size(), 2u);
     EXPECT_EQ(NumEsatti + NumErrati, 0);
-    EXPECT_EQ(g->Modello().ColoreAuto, before.ColoreAuto);
+    EXPECT_EQ(g->Model().ColoreAuto, before.ColoreAuto);
 }
 
 TEST_F(FastHandsTest, ALanguagePickedWhileTheMenuGivesWayToAGameChangesNothing)

@@ -69,8 +69,8 @@ TEST_F(HiDpiTest, CarsAreDrawnFromThePicturesWithTwiceThePixels)
     const QDir shipped(QStringLiteral(PARCOLO_DATA_DIR "/immagini"));
     const auto checkCars = [&](GameForm* g, bool twiceThere) {
         for (int i = 0; i < g->N(); ++i) {
-            const QString name = QStringLiteral("%1%2").arg(g->Modello().ColoreAuto[size_t(i)])
-                                     .arg(g->Modello().DaSinistra ? 's' : 'd');
+            const QString name = QStringLiteral("%1%2").arg(g->Model().ColoreAuto[size_t(i)])
+                                     .arg(g->Model().DaSinistra ? 's' : 'd');
             const QImage shown = g->Image1(i)->grab().toImage();
             ASSERT_EQ(shown.height(), 2 * g->Image1(i)->height());
             const Distances d = Compare(shown, shipped.filePath(name + QStringLiteral(".gif")),

@@ -55,7 +55,7 @@ protected:
     }
     static QString Colour(const GameForm* g, int car)
     {
-        return g->NomeColore[size_t(g->Modello().ColoreAuto[size_t(car)])];
+        return g->NomeColore[size_t(g->Model().ColoreAuto[size_t(car)])];
     }
 };
 
@@ -124,26 +124,61 @@ TEST_F(KeyboardTest, TheGridIsWalkedAndCrossedOutWithKeys)
     EXPECT_EQ(g->focusWidget(), g->Grid(2, 1));
 }
 
-TEST_F(KeyboardTest, UndoTakesBackTheTurnsSwapsOneByOne)
+// Ctrl+Z takes back every move of the turn, whatever made it: a drop, the note pad opened, a
+// picture crossed out by a click or by a hint; Ctrl+Shift+Z and Ctrl+Y make them again. A new
+// move drops what could be redone; a new turn and "avanti" start a new history.
+TEST_F(KeyboardTest, UndoAndRedoWalkEveryMoveOfTheTurnBothWays)
 {
     GameForm* g = OpenGame(5);
-    const auto start = Lefts(g);
+    // What the player sees of the turn: where the cars stand, which note-pad pictures show.
+    const auto seen = [g] {
+        std::vector<double> v = Lefts(g);
+        for (int column = 2; column <= 6; ++column)
+            for (int j = 0; j < 5; ++j) v.push_back(g->Grid(column, j)->isVisibleTo(g));
+        return v;
+    };
+    std::vector<std::vector<double>> states{seen()};
     g->Image1_DragDrop(0, g->Image1(3));
-    const auto afterOne = Lefts(g);
-    g->Image1_DragDrop(4, g->Image1(1));
-    g->Image1_DragDrop(2, g->Image1(2));  // no swap, nothing to undo
-    Press(g, Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(Lefts(g), afterOne);
-    Press(g, Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(Lefts(g), start);
+    states.push_back(seen());
+    g->Command1_Click();
+    states.push_back(seen());
+    g->Image_Click(4, 2);
+    states.push_back(seen());
+    g->Image1_DragDrop(2, g->Image1(2));  // no swap: no move
+    g->mnuSuggerimento_Click();
+    states.push_back(seen());
+    ASSERT_NE(states[4], states[3]) << "the hint crossed a picture out";
+    for (int k = 3; k >= 0; --k) {
+        Press(g, Qt::Key_Z, Qt::ControlModifier);
+        EXPECT_EQ(seen(), states[size_t(k)]) << "undo to " << k;
+    }
     Press(g, Qt::Key_Z, Qt::ControlModifier);  // nothing left to undo
-    EXPECT_EQ(Lefts(g), start);
-    // A new turn starts a new history.
-    g->Image1_DragDrop(0, g->Image1(1));
-    g->NuovoTurno();
-    const auto fresh = Lefts(g);
-    g->UndoSwap();
-    EXPECT_EQ(Lefts(g), fresh);
+    EXPECT_EQ(seen(), states[0]);
+    for (int k = 1; k <= 4; ++k) {
+        Press(g, k % 2 ? Qt::Key_Z : Qt::Key_Y, k % 2 ? Qt::ControlModifier | Qt::ShiftModifier : Qt::ControlModifier);
+        EXPECT_EQ(seen(), states[size_t(k)]) << "redo to " << k;
+    }
+    // Two back, a new move: nothing to redo.
+    Press(g, Qt::Key_Z, Qt::ControlModifier);
+    Press(g, Qt::Key_Z, Qt::ControlModifier);
+    g->Image1_DragDrop(1, g->Image1(4));
+    const auto afterNew = seen();
+    Press(g, Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(seen(), afterNew);
+    // A new turn, and "avanti" after a right answer, start with no history.
+    for (const bool next : {false, true}) {
+        g->Image1_DragDrop(0, g->Image1(1));
+        if (next) {
+            SolveByDrops(g);
+            g->BottoneConferma_Click();
+            g->BottoneAvanti_Click();
+        } else {
+            g->NuovoTurno();
+        }
+        const auto fresh = seen();
+        Press(g, Qt::Key_Z, Qt::ControlModifier);
+        EXPECT_EQ(seen(), fresh) << next;
+    }
 }
 
 TEST_F(KeyboardTest, AltKeysPressTheButtonsUnlessTheLanguageHasItsOwn)
@@ -198,7 +233,7 @@ TEST_F(KeyboardTest, ScreenReadersMeetTheRowInTheTurnsReadingOrder)
         GameForm* g = OpenGame(4);
         g->Image1_DragDrop(0, g->Image1(3));  // the order follows the swaps
         g->Command1_Click();
-        const Board& t = g->Modello();
+        const Board& t = g->Model();
         QStringList cars, pad, carsRead, padRead;
         for (QAccessibleInterface* i : Exposed(g)) {
             const QString control = i->object() ? i->object()->objectName() : QString();
@@ -209,7 +244,7 @@ TEST_F(KeyboardTest, ScreenReadersMeetTheRowInTheTurnsReadingOrder)
         // Place 1 is the first place in the turn's direction; the note pad row by row the same way.
         for (int p = 0; p < 4; ++p) carsRead << Colour(g, t.CarInSlot(t.SlotOfPosition(p))) + ", posto " + QString::number(p + 1);
         for (int j = 0; j < 4; ++j)
-            for (int p = 0; p < 4; ++p) padRead << Colour(g, t.RigaAuto(j)) + ", sotto il posto " + QString::number(p + 1);
+            for (int p = 0; p < 4; ++p) padRead << Colour(g, t.CarInRow(j)) + ", sotto il posto " + QString::number(p + 1);
         EXPECT_EQ(cars.join(" | ").toStdString(), carsRead.join(" | ").toStdString()) << fromLeft;
         EXPECT_EQ(pad.join(" | ").toStdString(), padRead.join(" | ").toStdString()) << fromLeft;
         // The direction is told with the clue and with every car.
@@ -299,15 +334,15 @@ TEST_F(KeyboardTest, ScreenReadersHearEveryMoveTheJudgementTheHintAndANewTurn)
     g->Image1_Click(0);
     g->Image1_Click(2);
     EXPECT_EQ(Heard(), "rossa al 1, verde al 2");
-    g->UndoSwap();
-    EXPECT_EQ(Heard(), "verde al 1, rossa al 2");
+    g->Undo();
+    EXPECT_EQ(Heard(), "rossa al 2, verde al 1");
     g->Image1_DragDrop(1, g->Image1(0));
     EXPECT_EQ(Heard(), "rossa al 3, blu al 2");
     g->BottoneConferma_Click();
     EXPECT_EQ(Heard(), "sbagliato 0/1");
     g->mnuSuggerimento_Click();
     EXPECT_TRUE(g->LastAnnouncement().startsWith("esclusa ")) << g->LastAnnouncement().toStdString();
-    EXPECT_TRUE(g->LastAnnouncement().endsWith(": " + g->Suggerimento())) << g->LastAnnouncement().toStdString();
+    EXPECT_TRUE(g->LastAnnouncement().endsWith(": " + g->HintText())) << g->LastAnnouncement().toStdString();
     SolveByDrops(g);
     g->BottoneConferma_Click();
     EXPECT_EQ(Heard(), "giusto 1/1");

@@ -49,7 +49,7 @@ TEST_F(PlayTest, AFreshRowEqualToTheHiddenOrderIsAcceptedAtOnce)
     for (const bool fromLeft : {true, false}) {
         ScriptTurn(4, fromLeft, fromLeft ? std::vector<int>{0, 1, 2, 3} : std::vector<int>{3, 2, 1, 0});
         GameForm* g = OpenGame(4);
-        ASSERT_EQ(g->Modello().DaSinistra, fromLeft);
+        ASSERT_EQ(g->Model().DaSinistra, fromLeft);
         g->BottoneConferma_Click();
         EXPECT_EQ(NumEsatti, 1) << fromLeft;
         EXPECT_EQ(NumErrati, 0);
@@ -336,10 +336,10 @@ TEST_F(PlayTest, HintsCrossOutUntilOnlyTheHiddenOrderIsLeftAndQuoteTheClue)
             EXPECT_EQ(g->mnuSuggerimento()->text(), "&Suggerimento");
             const auto before = Lefts(g);
             int hints = 0;
-            while (!g->Suggerimento().startsWith(u'N') && hints <= n * n) {
+            while (!g->HintText().startsWith(u'N') && hints <= n * n) {
                 g->mnuSuggerimento()->trigger();
                 ++hints;
-                const QString bubble = g->Suggerimento();
+                const QString bubble = g->HintText();
                 if (!bubble.startsWith(QString::fromUtf8("Dall'indizio: «"))) continue;
                 // The quoted sentence is part of the clue.
                 const QString quoted = bubble.mid(15, bubble.size() - 16);
@@ -348,7 +348,7 @@ TEST_F(PlayTest, HintsCrossOutUntilOnlyTheHiddenOrderIsLeftAndQuoteTheClue)
                     EXPECT_TRUE(clue.contains(sentence.trimmed().chopped(sentence.endsWith(u'.') ? 1 : 0)))
                         << sentence.toStdString();
             }
-            EXPECT_EQ(g->Suggerimento(), QString::fromUtf8("Non resta nulla da cancellare.")) << n;
+            EXPECT_EQ(g->HintText(), QString::fromUtf8("Non resta nulla da cancellare.")) << n;
             // One picture left per slot: the car the hidden order puts there.
             for (int column = 2; column <= n + 1; ++column) {
                 const int slot = column - 2;
@@ -357,7 +357,7 @@ TEST_F(PlayTest, HintsCrossOutUntilOnlyTheHiddenOrderIsLeftAndQuoteTheClue)
                 for (int j = 0; j < n; ++j) {
                     if (!g->Grid(column, j)->isVisibleTo(g)) continue;
                     ++left;
-                    EXPECT_EQ(g->Modello().RigaAuto(j), position) << n << " slot " << slot;
+                    EXPECT_EQ(g->Model().CarInRow(j), position) << n << " slot " << slot;
                 }
                 EXPECT_EQ(left, 1) << n << " slot " << slot;
             }

@@ -164,12 +164,12 @@ TEST_F(ResizeTest, TheGameKeepsThePlayersRowThroughResizes)
     SolveByDrops(g);
     g->Image1_DragDrop(1, g->Image1(2));
     std::array<int, 5> slotOf{};
-    for (int i = 0; i < 5; ++i) slotOf[size_t(i)] = g->Modello().SlotOfCar(i);
+    for (int i = 0; i < 5; ++i) slotOf[size_t(i)] = g->Model().SlotOfCar(i);
     const double firstLeft = Left(g->CarInSlot(0));
     g->resize(700, 500);
     g->resize(1111, 777);
     EXPECT_NE(Left(g->CarInSlot(0)), firstLeft);
-    for (int i = 0; i < 5; ++i) EXPECT_EQ(g->Modello().SlotOfCar(i), slotOf[size_t(i)]) << i;
+    for (int i = 0; i < 5; ++i) EXPECT_EQ(g->Model().SlotOfCar(i), slotOf[size_t(i)]) << i;
     ExpectBoardShown(g);
     g->Image1_DragDrop(2, g->Image1(1));
     g->BottoneConferma_Click();
@@ -229,7 +229,7 @@ TEST_F(ResizeTest, LargePlacesTakeThePicturesWithTwiceThePixels)
     // the pictures with twice the pixels, and the plain ones again when it shrinks back.
     GameForm* g = OpenGame(3);
     const auto picture = [g] {
-        return QStringLiteral("immagini/%1%2").arg(g->Modello().ColoreAuto[0]).arg(g->Modello().DaSinistra ? 's' : 'd');
+        return QStringLiteral("immagini/%1%2").arg(g->Model().ColoreAuto[0]).arg(g->Model().DaSinistra ? 's' : 'd');
     };
     EXPECT_EQ(g->Image1(0)->Picture().toImage(), QImage(folder_->File(picture() + QStringLiteral(".gif"))));
     g->resize(3840, 2160);

@@ -105,7 +105,7 @@ TEST_F(TranslationTest, EveryShippedLanguageNamesTheColourInEveryPicturesTip)
     GameForm* g = OpenGame(5);
     g->Command1_Click();
     const auto expectColourThenOwnText = [g](const QString& language) {
-        const auto colour = [g](int car) { return g->NomeColore[size_t(g->Modello().ColoreAuto[size_t(car)])]; };
+        const auto colour = [g](int car) { return g->NomeColore[size_t(g->Model().ColoreAuto[size_t(car)])]; };
         const auto own = [g](const QWidget* picture) {
             return MLSReadIniEntry(MLSLanguageFile(), "FormAuto5",
                                    picture->objectName() + QStringLiteral("(%1).ToolTipText").arg(*GetIndex(picture)))
@@ -118,7 +118,7 @@ TEST_F(TranslationTest, EveryShippedLanguageNamesTheColourInEveryPicturesTip)
         };
         for (int i = 0; i < 5; ++i) expectTip(g->Image1(i), i);
         for (int column = 2; column <= 6; ++column)
-            for (int j = 0; j < 5; ++j) expectTip(g->Grid(column, j), g->Modello().RigaAuto(j));
+            for (int j = 0; j < 5; ++j) expectTip(g->Grid(column, j), g->Model().CarInRow(j));
     };
     expectColourThenOwnText("Italiano");
     for (const QString& language : languages.mid(1)) {
@@ -364,25 +364,25 @@ TEST_F(TranslationTest, ALanguagePickedInAGameKeepsTheTurnAndWritesItInTheNewLan
     GameForm* g = OpenGame(4);
     g->Command1_Click();
     g->Image_Click(3, 1);
-    const Board before = g->Modello();
+    const Board before = g->Model();
     const QString italianClue = g->Label1()->text();
     LanguageMenu* languages = g->mnuLanguages();
     ASSERT_EQ(languages->Count(), 2);
     const int english = languages->Item(0)->data() == QStringLiteral("English") ? 0 : 1;
     languages->Item(english)->trigger();
 
-    const Board& now = g->Modello();
+    const Board& now = g->Model();
     EXPECT_EQ(now.ColoreAuto, before.ColoreAuto);
     EXPECT_EQ(now.DaSinistra, before.DaSinistra);
-    EXPECT_EQ(now.Schema, before.Schema);
+    EXPECT_EQ(now.Pattern, before.Pattern);
     for (int i = 0; i < 4; ++i) {
         EXPECT_EQ(now.SlotOfCar(i), before.SlotOfCar(i));
-        EXPECT_EQ(now.RigaAuto(i), before.RigaAuto(i));
-        for (int slot = 0; slot < 4; ++slot) EXPECT_EQ(now.Visibile(slot, i), before.Visibile(slot, i));
+        EXPECT_EQ(now.CarInRow(i), before.CarInRow(i));
+        for (int slot = 0; slot < 4; ++slot) EXPECT_EQ(now.Shown(slot, i), before.Shown(slot, i));
     }
-    NomiColori english_names;
+    ColourNames english_names;
     for (int c = 1; c <= 10; ++c) english_names[size_t(c)] = MLSGetString(GameTextsFor(4)->ColourKey(c));
-    EXPECT_EQ(g->Label1()->text(), ClueText(4, before.Schema, before.ColoreAuto, english_names));
+    EXPECT_EQ(g->Label1()->text(), ClueText(4, before.Pattern, before.ColoreAuto, english_names));
     EXPECT_NE(g->Label1()->text(), italianClue);
     EXPECT_EQ(g->windowTitle(), MLSReadIni(folder_->File(QStringLiteral("English.lng")), QStringLiteral("FormAuto4"),
                                            QStringLiteral("FormAuto4.Caption")));
@@ -413,7 +413,7 @@ TEST_F(TranslationTest, ToolTipsAndTheHintsQuotationFollowTheLanguagesOwnWay)
         GameForm* g = OpenGame(3);
         EXPECT_EQ(g->Image1(0)->toolTip(), own ? "L'auto rossa si trascina" : QString::fromUtf8("rossa — Si trascina"));
         g->mnuSuggerimento_Click();
-        const QString bubble = g->Suggerimento();
+        const QString bubble = g->HintText();
         if (own) {
             EXPECT_TRUE(bubble.startsWith(QString::fromUtf8("Secondo l'indizio «"))) << bubble.toStdString();
             EXPECT_TRUE(bubble.endsWith(QString::fromUtf8("»."))) << bubble.toStdString();

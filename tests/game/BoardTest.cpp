@@ -1,5 +1,5 @@
-// The rules of a turn without any window: draws, the shuffle, swaps and undo, the judgement in
-// both directions, the note pad.
+// The rules of a turn without any window: draws, the shuffle, moves with undo and redo, the
+// judgement in both directions, the note pad.
 
 #include "core/Board.h"
 #include "core/Rnd.h"
@@ -32,7 +32,7 @@ protected:
     // Puts every car on the slot the turn accepts for it.
     static void Solve(Board& t)
     {
-        for (int i = 0; i < t.N(); ++i) t.Scambia(t.CarInSlot(t.SlotOfPosition(i)), i);
+        for (int i = 0; i < t.N(); ++i) t.Apply(Board::Move::Swap(t.CarInSlot(t.SlotOfPosition(i)), i));
     }
     static std::array<int, 5> Slots(const Board& t)
     {
@@ -55,11 +55,11 @@ TEST_F(BoardTest, ANewTurnDrawsDirectionShuffleColoursAndPatternInThatOrder)
     EXPECT_EQ((std::array{t.CarInSlot(0), t.CarInSlot(1), t.CarInSlot(2), t.CarInSlot(3)}), (std::array{2, 3, 0, 1}));
     EXPECT_EQ((std::array<qint16, 4>{t.ColoreAuto[0], t.ColoreAuto[1], t.ColoreAuto[2], t.ColoreAuto[3]}),
               (std::array<qint16, 4>{5, 7, 1, 10}));
-    EXPECT_EQ(t.Schema, 17);
+    EXPECT_EQ(t.Pattern, 17);
     EXPECT_TRUE(draws_.empty());
     for (int k = 0; k < 4; ++k) {
-        for (int column = 0; column < 4; ++column) EXPECT_FALSE(t.Visibile(column, k));
-        EXPECT_EQ(t.RigaAuto(k), -1);
+        for (int column = 0; column < 4; ++column) EXPECT_FALSE(t.Shown(column, k));
+        EXPECT_EQ(t.CarInRow(k), -1);
     }
 }
 
@@ -72,14 +72,14 @@ TEST_F(BoardTest, SwapsAreUndoneOneByOneAndOnlyTheHiddenOrderIsAccepted)
         ASSERT_EQ(t.DaSinistra, fromLeft);
         const auto start = Slots(t);
         Solve(t);
-        EXPECT_TRUE(t.Giudica());
+        EXPECT_TRUE(t.IsSolved());
         for (int i = 0; i < 5; ++i) EXPECT_EQ(t.SlotOfCar(i), fromLeft ? i : 4 - i);
-        t.Scambia(1, 3);
-        EXPECT_FALSE(t.Giudica());
-        t.Scambia(2, 2);  // a car dropped on itself: nothing to undo
-        EXPECT_TRUE(t.Annulla());
-        EXPECT_TRUE(t.Giudica());
-        while (t.Annulla()) {}
+        t.Apply(Board::Move::Swap(1, 3));
+        EXPECT_FALSE(t.IsSolved());
+        EXPECT_FALSE(t.Apply(Board::Move::Swap(2, 2)));  // a car dropped on itself: nothing to undo
+        EXPECT_TRUE(t.Undo());
+        EXPECT_TRUE(t.IsSolved());
+        while (t.Undo()) {}
         EXPECT_EQ(Slots(t), start);
     }
 }
@@ -95,9 +95,9 @@ TEST_F(BoardTest, EveryTurnAndEverySwapKeepOneCarInEverySlotAndColoursApart)
             EXPECT_EQ(int(colours.size()), n) << "colours repeat";
             EXPECT_GE(*colours.begin(), 1);
             EXPECT_LE(*colours.rbegin(), 10);
-            for (int j = 0; j < n; ++j) EXPECT_EQ(t.RigaAuto(j), -1);
+            for (int j = 0; j < n; ++j) EXPECT_EQ(t.CarInRow(j), -1);
             // Swaps of any two cars, a car with itself included.
-            for (int s = 0; s < 7; ++s) t.Scambia(RndInt(n), RndInt(n));
+            for (int s = 0; s < 7; ++s) t.Apply(Board::Move::Swap(RndInt(n), RndInt(n)));
             std::set<int> taken;
             for (int i = 0; i < n; ++i) {
                 taken.insert(t.SlotOfCar(i));
@@ -113,20 +113,79 @@ TEST_F(BoardTest, TheNotePadShowsEveryCarOnceInARandomRowOrder)
 {
     Board t(4);
     t.NuovoTurno(24);
-    // Row 2 is drawn twice for car 1 and drawn again; an empty marker stands in with the fixed one.
+    EXPECT_FALSE(t.NotePadOpen());
+    EXPECT_FALSE(t.Apply(Board::Move::CrossOut(0, 0))) << "nothing to cross out before the note pad opens";
+    // Row 2 is drawn twice for car 1 and drawn again.
     Script({{2, 4}, {2, 4}, {0, 4}, {3, 4}, {3, 4}, {1, 4}});
-    t.RiempiGriglia(QString());
-    EXPECT_EQ((std::array{t.RigaAuto(0), t.RigaAuto(1), t.RigaAuto(2), t.RigaAuto(3)}), (std::array{1, 3, 0, 2}));
-    for (int j = 0; j < 4; ++j) {
-        EXPECT_EQ(t.Segno(j), kFixedRowMarker);
-        for (int column = 0; column < 4; ++column) EXPECT_TRUE(t.Visibile(column, j));
+    int last = -1;
+    const Board::Rows rows = t.DrawNotePadRows(&last);
+    EXPECT_EQ(last, 1);
+    EXPECT_FALSE(t.NotePadOpen()) << "drawing is not opening";
+    t.Apply(Board::Move::OpenNotePad(rows));
+    EXPECT_EQ((std::array{t.CarInRow(0), t.CarInRow(1), t.CarInRow(2), t.CarInRow(3)}), (std::array{1, 3, 0, 2}));
+    for (int j = 0; j < 4; ++j)
+        for (int column = 0; column < 4; ++column) EXPECT_TRUE(t.Shown(column, j));
+    t.Apply(Board::Move::CrossOut(3, 1));
+    EXPECT_FALSE(t.Shown(3, 1));
+    EXPECT_TRUE(t.Shown(2, 1));
+    EXPECT_FALSE(t.Apply(Board::Move::CrossOut(3, 1))) << "crossed out already";
+    t.Apply(Board::Move::OpenNotePad(t.DrawNotePadRows()));
+    EXPECT_TRUE(t.Shown(3, 1)) << "opening it again shows every picture again";
+}
+
+// Undo and redo walk moves of every kind both ways; a new move drops what could be redone; a
+// new turn clears the history; every change is told once.
+TEST_F(BoardTest, UndoAndRedoWalkMovesOfEveryKindAndANewMoveOrTurnEndsThem)
+{
+    Board t(3);
+    int told = 0;
+    t.OnChange([&told] { ++told; });
+    Script({{0, 2}, {0, 3}, {0, 3}, {0, 3}});  // from the left, car i in slot i
+    t.NuovoTurno(21);
+    EXPECT_EQ(told, 1);
+    const Board start = t;
+    Script({{0, 3}, {1, 3}, {2, 3}});
+    const Board::Move moves[] = {Board::Move::Swap(0, 2), Board::Move::OpenNotePad(t.DrawNotePadRows()),
+                                 Board::Move::CrossOut(1, 2), Board::Move::Swap(1, 2), Board::Move::CrossOut(0, 0)};
+    std::vector<Board> after;
+    for (const Board::Move& m : moves) {
+        ASSERT_TRUE(t.Apply(m));
+        after.push_back(t);
     }
-    t.Nascondi(3, 1);
-    EXPECT_FALSE(t.Visibile(3, 1));
-    EXPECT_TRUE(t.Visibile(2, 1));
-    t.RiempiGriglia(QStringLiteral("riga"));
-    EXPECT_TRUE(t.Visibile(3, 1)) << "a new fill shows every picture again";
-    EXPECT_EQ(t.Segno(0), "riga");
+    EXPECT_EQ(told, 6);
+    const auto same = [](const Board& a, const Board& b) {
+        for (int i = 0; i < 3; ++i) {
+            if (a.SlotOfCar(i) != b.SlotOfCar(i) || a.CarInRow(i) != b.CarInRow(i)) return false;
+            for (int c = 0; c < 3; ++c)
+                if (a.Shown(c, i) != b.Shown(c, i)) return false;
+        }
+        return true;
+    };
+    // Back to the start, move by move, then forward again.
+    for (int k = 4; k >= 0; --k) {
+        const auto undone = t.Undo();
+        ASSERT_TRUE(undone) << k;
+        EXPECT_EQ(undone->kind, moves[k].kind) << k;
+        EXPECT_TRUE(same(t, k > 0 ? after[size_t(k - 1)] : start)) << k;
+    }
+    EXPECT_FALSE(t.Undo());
+    for (int k = 0; k < 5; ++k) {
+        ASSERT_TRUE(t.Redo()) << k;
+        EXPECT_TRUE(same(t, after[size_t(k)])) << k;
+    }
+    EXPECT_FALSE(t.Redo());
+    EXPECT_EQ(told, 16);
+    // Two undone, then a new move: nothing left to redo.
+    t.Undo();
+    t.Undo();
+    t.Apply(Board::Move::Swap(0, 1));
+    EXPECT_FALSE(t.Redo());
+    EXPECT_TRUE(t.Undo());
+    EXPECT_TRUE(same(t, after[2]));
+    // A new turn: no history either way.
+    t.NuovoTurno(21);
+    EXPECT_FALSE(t.Undo());
+    EXPECT_FALSE(t.Redo());
 }
 
 TEST_F(BoardTest, EveryPatternIsEquallyLikely)
@@ -136,7 +195,7 @@ TEST_F(BoardTest, EveryPatternIsEquallyLikely)
     std::map<int, int> seen;
     for (int i = 0; i < 24000; ++i) {
         t.NuovoTurno(24);
-        ++seen[t.Schema];
+        ++seen[t.Pattern];
     }
     ASSERT_EQ(seen.size(), 24u);
     for (const auto& [pattern, count] : seen) {

@@ -39,9 +39,9 @@ clues::Sources Pieces()
             [](const QString& key) { return QStringLiteral("<T%1>").arg(key); }};
 }
 
-NomiColori ColourNames(int n)
+ColourNames NamesOfColours(int n)
 {
-    NomiColori names;
+    ColourNames names;
     for (int c = 1; c <= 10; ++c) names[size_t(c)] = MLSGetString(GameTextsFor(n)->ColourKey(c));
     return names;
 }
@@ -53,9 +53,9 @@ TEST(ClueTemplateFiles, WithoutTemplatesEveryLineIsItsPiecesAndATemplateReplaces
     TestFolder folder;
     folder.Write(QStringLiteral("Pieces.lng"), PiecesFile());
     UseLanguageFile(folder.File(QStringLiteral("Pieces.lng")));
-    const ColoriAuto order{1, 2, 3, 4, 5};
+    const CarColours order{1, 2, 3, 4, 5};
     for (const int n : {3, 4, 5}) {
-        const NomiColori names = ColourNames(n);
+        const ColourNames names = NamesOfColours(n);
         for (size_t p = 0; p < clues::PatternsFor(n).size(); ++p)
             ASSERT_EQ(ClueText(n, int(p), order, names).toStdString(), clues::Assemble(clues::PatternsFor(n)[p], Pieces()).toStdString())
                 << n << " cars, pattern " << p;
@@ -65,7 +65,7 @@ TEST(ClueTemplateFiles, WithoutTemplatesEveryLineIsItsPiecesAndATemplateReplaces
                  PiecesFile("[Clues5]\r\n27.1=\"{2} between {3:a} and {1:b}\"\r\n27.2=\"{1} alone\"\r\n"
                             "[ColourForms]\r\na.4=\"the fourth\"\r\n"));
     UseLanguageFile(folder.File(QStringLiteral("Pieces.lng")));
-    const QStringList lines = ClueText(5, 27, order, ColourNames(5)).split(QStringLiteral("\r\n"));
+    const QStringList lines = ClueText(5, 27, order, NamesOfColours(5)).split(QStringLiteral("\r\n"));
     EXPECT_EQ(lines[0].toStdString(), "<C3> between the fourth and <C2>");
     EXPECT_EQ(lines[1].toStdString(), "<T0004> <C2> <T0025> <C1> <T0017>  <C3>.") << "a template naming too few cars is not used";
     EXPECT_EQ(TemplateProblems().join(u'\n').toStdString(),
@@ -83,7 +83,7 @@ TEST(ClueTemplateFiles, ShippedLanguagesHaveAUsableTemplateForEveryLine)
     const QStringList files = QDir(QStringLiteral(PARCOLO_DATA_DIR)).entryList({QStringLiteral("*.lng")}, QDir::Files);
     ASSERT_GE(files.size(), 5);
     static const QRegularExpression unclean(QStringLiteral("  | [,.]|^\\s|\\s$"));
-    const ColoriAuto colourings[] = {{1, 2, 3, 4, 5}, {10, 9, 8, 7, 6}, {5, 7, 1, 9, 3}, {4, 6, 10, 2, 8}};
+    const CarColours colourings[] = {{1, 2, 3, 4, 5}, {10, 9, 8, 7, 6}, {5, 7, 1, 9, 3}, {4, 6, 10, 2, 8}};
     for (const QString& name : files) {
         SCOPED_TRACE(name.toStdString());
         UseLanguageFile(QStringLiteral(PARCOLO_DATA_DIR "/") + name);
@@ -91,9 +91,9 @@ TEST(ClueTemplateFiles, ShippedLanguagesHaveAUsableTemplateForEveryLine)
         const auto [covered, lines] = TemplateCoverage();
         EXPECT_EQ(covered, lines);
         for (const int n : {3, 4, 5}) {
-            const NomiColori names = ColourNames(n);
+            const ColourNames names = NamesOfColours(n);
             for (size_t p = 0; p < clues::PatternsFor(n).size(); ++p)
-                for (const ColoriAuto& colours : colourings)
+                for (const CarColours& colours : colourings)
                     for (size_t l = 0; l < clues::PatternsFor(n)[p].lines.size(); ++l) {
                         const QString line = ClueLineText(n, int(p), int(l), colours, names);
                         const QString where = QStringLiteral("%1 cars, pattern %2, line %3: ").arg(n).arg(p).arg(l + 1) + line;
@@ -101,7 +101,7 @@ TEST(ClueTemplateFiles, ShippedLanguagesHaveAUsableTemplateForEveryLine)
                         EXPECT_TRUE(letter != line.end() && letter->isUpper()) << where.toStdString();
                         EXPECT_FALSE(line.contains(unclean)) << where.toStdString();
                         for (const int car : clues::CarsOf(clues::PatternsFor(n)[p].lines[l])) {
-                            ColoriAuto other = colours;
+                            CarColours other = colours;
                             for (qint16 c = 1; c <= 10; ++c)
                                 if (std::find(colours.begin(), colours.begin() + n, c) == colours.begin() + n) other[size_t(car)] = c;
                             EXPECT_NE(ClueLineText(n, int(p), int(l), other, names), line) << where.toStdString() << " never names car " << car;

@@ -41,9 +41,9 @@ protected:
     static DefaultForm& GameWindow(int n);
     // Swaps cars by drops, as a player would, until the row is the one accepted.
     static void SolveByDrops(GameForm* g);
-    // The window shows its board: every car, slot marker and note-pad picture stands, in twips
-    // and on the screen, where its slot (and row) puts it at the window's scale, and the note
-    // pad shows the pictures the board shows.
+    // The window shows its board: every car and note-pad picture stands, in twips and on the
+    // screen, where the design layout puts its slot (and row), scaled to the window, and the
+    // note pad shows the pictures the board shows.
     static void ExpectBoardShown(const GameForm* g);
 
     // Unloads every form and lets Qt destroy them.

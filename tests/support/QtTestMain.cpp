@@ -2,6 +2,7 @@
 // end of the program answered by the tests instead of a person.
 
 #include "ui/Form.h"
+#include "ui/ProgramEnd.h"
 
 #include <QApplication>
 

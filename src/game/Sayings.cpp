@@ -1,0 +1,71 @@
+#include "game/Sayings.h"
+
+#include "text/TextLookup.h"
+
+namespace sayings {
+namespace {
+
+// The language file's text of the key, or the program's Italian.
+QString Text(const char* key, const char* builtIn)
+{
+    return MLSGetStringOr(QString::fromLatin1(key), QString::fromUtf8(builtIn));
+}
+
+QString Number(int n) { return QString::number(n); }
+
+}  // namespace
+
+QString Right(int right, int wrong)
+{
+    return Text("0243", "Risposta esatta. Esatti: %1, errati: %2.").arg(Number(right), Number(wrong));
+}
+
+QString Wrong(int right, int wrong)
+{
+    return Text("0244", "Risposta errata. Esatti: %1, errati: %2.").arg(Number(right), Number(wrong));
+}
+
+QString NewTurn(const QString& direction, const QString& clue)
+{
+    return Text("0245", "Nuovo turno. %1 %2").arg(direction, clue);
+}
+
+QString Picked(const QString& colour, int place)
+{
+    return Text("0246", "Hai preso l'auto %1 dal posto %2.").arg(colour, Number(place));
+}
+
+QString PutBack(const QString& colour, int place)
+{
+    return Text("0247", "L'auto %1 è tornata al posto %2.").arg(colour, Number(place));
+}
+
+QString Swapped(const QString& colour, int place, const QString& other, int otherPlace)
+{
+    return Text("0248", "L'auto %1 ora è al posto %2, l'auto %3 al posto %4.")
+        .arg(colour, Number(place), other, Number(otherPlace));
+}
+
+QString Hinted(const QString& colour, int place, const QString& bubble)
+{
+    return Text("0249", "L'auto %1 non può stare al posto %2. %3").arg(colour, Number(place), bubble);
+}
+
+QString CrossedOut(const QString& colour, int place)
+{
+    return Text("0250", "Esclusa l'auto %1 dal posto %2.").arg(colour, Number(place));
+}
+
+QString Restored(const QString& colour, int place)
+{
+    return Text("0251", "L'auto %1 torna possibile al posto %2.").arg(colour, Number(place));
+}
+
+QString NotePadOpened()
+{
+    return Text("0252", "Griglia delle possibilità aperta: sotto ogni posto ci sono tutte le auto.");
+}
+
+QString NotePadClosed() { return Text("0253", "Griglia delle possibilità chiusa."); }
+
+}  // namespace sayings

@@ -185,7 +185,15 @@ void TourGame(int n, FormMenuWindow* menu)
         g->Image1_Click(1);
         Heard(g, QStringLiteral("Space on another car"));
         g->Undo();
-        Heard(g, QStringLiteral("Ctrl+Z"));
+        Heard(g, QStringLiteral("Ctrl+Z after a swap"));
+        g->Command1_Click();
+        Heard(g, QStringLiteral("the note pad opened"));
+        g->Image_Click(3, 1);
+        Heard(g, QStringLiteral("a click on a note-pad picture"));
+        g->Undo();
+        Heard(g, QStringLiteral("Ctrl+Z after a crossing-out"));
+        g->Undo();
+        Heard(g, QStringLiteral("Ctrl+Z after the note pad opened"));
         g->BottoneConferma_Click();
         Heard(g, QStringLiteral("a wrong answer"));
         Shoot(stem + QStringLiteral("-wrong"));
@@ -233,7 +241,11 @@ int main(int argc, char** argv)
     SetProgramEndHandler([](bool) {});
     SetSoundPlayer([](const QString&) {});
     SetRndSource([] {
-        if (g_draws.empty()) return 0.37;
+        // Past the script, a fixed sequence that varies: a loop that draws until a free row
+        // comes would never end on one value.
+        static unsigned fallback = 12345;
+        fallback = fallback * 1103515245u + 12345u;
+        if (g_draws.empty()) return double((fallback >> 8) & 0xFFFF) / 65536.0;
         const double v = g_draws.front();
         g_draws.pop_front();
         return v;
@@ -282,7 +294,11 @@ int main(int argc, char** argv)
     SetMsgBoxHandler({});
     QTimer::singleShot(400, [] {
         Shoot(QStringLiteral("missing-picture"));
-        if (QWidget* box = QApplication::activeModalWidget()) box->close();
+        if (QWidget* box = QApplication::activeModalWidget()) {
+            if (const auto* message = qobject_cast<QMessageBox*>(box))
+                Note(QStringLiteral("[message missing-picture] %1 | %2").arg(box->windowTitle(), message->text()));
+            box->close();
+        }
     });
     ScriptTurn(3, true, {0, 0, 0}, {1, 2, 3}, 0, 21);
     FormMenu.As<FormMenuWindow>()->Command4()->click();

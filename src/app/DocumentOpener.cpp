@@ -61,14 +61,14 @@ void ApriDocumento(QWidget* window, const QString& path)
     const QString shown = QDir::toNativeSeparators(path);
     const QPointer<QWidget> owner(window);
     if (!QFileInfo(path).isFile()) {
-        Tell(owner, MLSGetStringOr(QStringLiteral("0242"), QString::fromUtf8("Il manuale non c'è: manca il file %1."))
+        Tell(owner, MLSGetStringOr(QStringLiteral("0242"), QString::fromUtf8("Il manuale non c'è: il file %1 non esiste."))
                         .replace(QLatin1String("%1"), shown));
         return;
     }
     const auto failed = [owner, shown] {
         Tell(owner, MLSGetStringOr(QStringLiteral("0241"),
-                                   QString::fromUtf8("Per aprire il manuale serve un programma che legga i file PDF, "
-                                                     "e su questo computer non ce n'è. Il manuale è qui: %1"))
+                                   QString::fromUtf8("Il manuale è un file PDF, ma su questo computer non c'è nessun "
+                                                     "programma che sappia aprirlo. Il file si trova qui: %1"))
                         .replace(QLatin1String("%1"), shown));
     };
     if (Opener()) return Opener()(path, failed);

@@ -194,8 +194,8 @@ void GameForm::TellMissingPicture()
     if (MissingPictureTold()) return;
     RunAction([this] {
         MissingPictureTold() = true;
-        const QString text = MLSGetStringOr(QStringLiteral("0240"),
-                                            QString::fromUtf8("Manca l'immagine %1: al suo posto il gioco disegna un'auto semplice."));
+        const QString text = MLSGetStringOr(QStringLiteral("0240"), QString::fromUtf8("L'immagine %1 manca o è danneggiata: al suo "
+                                                                                 "posto il gioco disegna un'auto stilizzata."));
         MsgBox(this, QString(text).replace(QLatin1String("%1"), ui_.missingPicture), MsgButtons::Ok, MsgIcon::None,
                QStringLiteral("Parcolo"));
     });

@@ -17,12 +17,12 @@ QString Number(int n) { return QString::number(n); }
 
 QString Right(int right, int wrong)
 {
-    return Text("0243", "Risposta esatta. Esatti: %1, errati: %2.").arg(Number(right), Number(wrong));
+    return Text("0243", "Risposta esatta. Esatte: %1, errate: %2.").arg(Number(right), Number(wrong));
 }
 
 QString Wrong(int right, int wrong)
 {
-    return Text("0244", "Risposta errata. Esatti: %1, errati: %2.").arg(Number(right), Number(wrong));
+    return Text("0244", "Risposta errata. Esatte: %1, errate: %2.").arg(Number(right), Number(wrong));
 }
 
 QString NewTurn(const QString& direction, const QString& clue)
@@ -37,12 +37,12 @@ QString Picked(const QString& colour, int place)
 
 QString PutBack(const QString& colour, int place)
 {
-    return Text("0247", "L'auto %1 è tornata al posto %2.").arg(colour, Number(place));
+    return Text("0247", "Hai rimesso l'auto %1 al posto %2.").arg(colour, Number(place));
 }
 
 QString Swapped(const QString& colour, int place, const QString& other, int otherPlace)
 {
-    return Text("0248", "L'auto %1 ora è al posto %2, l'auto %3 al posto %4.")
+    return Text("0248", "Ora l'auto %1 è al posto %2 e l'auto %3 al posto %4.")
         .arg(colour, Number(place), other, Number(otherPlace));
 }
 
@@ -53,12 +53,12 @@ QString Hinted(const QString& colour, int place, const QString& bubble)
 
 QString CrossedOut(const QString& colour, int place)
 {
-    return Text("0250", "Esclusa l'auto %1 dal posto %2.").arg(colour, Number(place));
+    return Text("0250", "Hai escluso l'auto %1 dal posto %2.").arg(colour, Number(place));
 }
 
 QString Restored(const QString& colour, int place)
 {
-    return Text("0251", "L'auto %1 torna possibile al posto %2.").arg(colour, Number(place));
+    return Text("0251", "L'auto %1 è di nuovo possibile al posto %2.").arg(colour, Number(place));
 }
 
 QString NotePadOpened()

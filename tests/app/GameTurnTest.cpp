@@ -7,6 +7,7 @@
 #include "core/Score.h"
 #include "game/GameForm.h"
 #include "support/AppFixture.h"
+#include "text/TextLookup.h"
 #include "ui/Controls.h"
 #include "ui/Properties.h"
 
@@ -135,8 +136,8 @@ TEST_F(GameTurnTest, PanelsOfAFreshWindowShowTheWordsAndZero)
     NumEsatti = 7;
     NumErrati = 3;
     GameForm* g = OpenGame(5);
-    EXPECT_EQ(g->StatusBar1()->Panel(1)->text(), "Esatti 0");
-    EXPECT_EQ(g->StatusBar1()->Panel(2)->text(), "Errati 0");
+    EXPECT_EQ(g->StatusBar1()->Panel(1)->text(), MLSGetString(QStringLiteral("0002")) + " 0");
+    EXPECT_EQ(g->StatusBar1()->Panel(2)->text(), MLSGetString(QStringLiteral("0003")) + " 0");
     EXPECT_EQ(NumEsatti, 0);
     EXPECT_EQ(NumErrati, 0);
 }

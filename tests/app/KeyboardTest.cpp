@@ -7,6 +7,7 @@
 #include "core/Score.h"
 #include "game/GameForm.h"
 #include "support/AppFixture.h"
+#include "text/TextLookup.h"
 #include "ui/Controls.h"
 #include "ui/Properties.h"
 
@@ -210,20 +211,23 @@ TEST_F(KeyboardTest, CarsPicturesButtonsAndTextsHaveNames)
     Script({Pick(0, 2), Pick(2, 3), Pick(0, 3), Pick(0, 3), Pick(0, 10), Pick(1, 10), Pick(2, 10)});
     GameForm* g = OpenGame(3);
     // Car 2 (verde) stands in slot 1, car 0 (rossa) in slot 2, car 1 (blu) in slot 3.
-    EXPECT_EQ(Name(g->Image1(0)), "rossa, posto 2");
-    EXPECT_EQ(Name(g->Image1(1)), "blu, posto 3");
-    EXPECT_EQ(Name(g->Image1(2)), "verde, posto 1");
+    // Names are the file's: key 0212 with the colour and the place, 0213 for the note pad.
+    const auto car = [](const char* colour, int place) { return MLSGetString("0212").arg(QString::fromUtf8(colour)).arg(place); };
+    const auto pad = [](const char* colour, int place) { return MLSGetString("0213").arg(QString::fromUtf8(colour)).arg(place); };
+    EXPECT_EQ(Name(g->Image1(0)), car("rossa", 2));
+    EXPECT_EQ(Name(g->Image1(1)), car("blu", 3));
+    EXPECT_EQ(Name(g->Image1(2)), car("verde", 1));
     g->Image1_DragDrop(0, g->Image1(2));
-    EXPECT_EQ(Name(g->Image1(0)), "rossa, posto 1");
-    EXPECT_EQ(Name(g->Image1(2)), "verde, posto 2");
+    EXPECT_EQ(Name(g->Image1(0)), car("rossa", 1));
+    EXPECT_EQ(Name(g->Image1(2)), car("verde", 2));
     EXPECT_EQ(Name(g->Label1()), g->Label1()->text().replace("\r\n", " ").trimmed());
     EXPECT_FALSE(Name(g->Label1()).isEmpty());
-    EXPECT_EQ(Name(g->StatusBar1()->Panel(1)), "Esatti 0");
+    EXPECT_EQ(Name(g->StatusBar1()->Panel(1)), MLSGetString("0002") + " 0");
     EXPECT_EQ(Name(g->BottoneConferma()), "Conferma");
     Script({Pick(2, 3), Pick(0, 3), Pick(1, 3)});
     g->Command1_Click();
-    EXPECT_EQ(Name(g->Grid(4, 2)), "rossa, sotto il posto 3");
-    EXPECT_EQ(Name(g->Grid(2, 0)), "blu, sotto il posto 1");
+    EXPECT_EQ(Name(g->Grid(4, 2)), pad("rossa", 3));
+    EXPECT_EQ(Name(g->Grid(2, 0)), pad("blu", 1));
 }
 
 TEST_F(KeyboardTest, ScreenReadersMeetTheRowInTheTurnsReadingOrder)
@@ -242,9 +246,9 @@ TEST_F(KeyboardTest, ScreenReadersMeetTheRowInTheTurnsReadingOrder)
             else if (control.startsWith("Image")) pad << i->text(QAccessible::Name);
         }
         // Place 1 is the first place in the turn's direction; the note pad row by row the same way.
-        for (int p = 0; p < 4; ++p) carsRead << Colour(g, t.CarInSlot(t.SlotOfPosition(p))) + ", posto " + QString::number(p + 1);
+        for (int p = 0; p < 4; ++p) carsRead << MLSGetString("0212").arg(Colour(g, t.CarInSlot(t.SlotOfPosition(p)))).arg(p + 1);
         for (int j = 0; j < 4; ++j)
-            for (int p = 0; p < 4; ++p) padRead << Colour(g, t.CarInRow(j)) + ", sotto il posto " + QString::number(p + 1);
+            for (int p = 0; p < 4; ++p) padRead << MLSGetString("0213").arg(Colour(g, t.CarInRow(j))).arg(p + 1);
         EXPECT_EQ(cars.join(" | ").toStdString(), carsRead.join(" | ").toStdString()) << fromLeft;
         EXPECT_EQ(pad.join(" | ").toStdString(), padRead.join(" | ").toStdString()) << fromLeft;
         // The direction is told with the clue and with every car.

@@ -6,6 +6,7 @@
 #include "core/Score.h"
 #include "game/GameForm.h"
 #include "support/AppFixture.h"
+#include "text/TextLookup.h"
 #include "ui/Controls.h"
 #include "ui/Properties.h"
 
@@ -53,7 +54,7 @@ TEST_F(PlayTest, AFreshRowEqualToTheHiddenOrderIsAcceptedAtOnce)
         g->BottoneConferma_Click();
         EXPECT_EQ(NumEsatti, 1) << fromLeft;
         EXPECT_EQ(NumErrati, 0);
-        EXPECT_EQ(Panel(g, 1), "Esatti 1");
+        EXPECT_EQ(Panel(g, 1), MLSGetString(QStringLiteral("0002")) + " 1");
         EXPECT_FALSE(g->BottoneConferma()->isEnabled());
         EXPECT_TRUE(g->BottoneAvanti()->isEnabled());
         ASSERT_EQ(played_.size(), 1);
@@ -83,7 +84,7 @@ TEST_F(PlayTest, OnlyTheHiddenOrderIsAcceptedInBothDirections)
         }
         EXPECT_EQ(NumEsatti, 12);
         EXPECT_EQ(NumErrati, 12);
-        EXPECT_EQ(Panel(g, 2), "Errati 12");
+        EXPECT_EQ(Panel(g, 2), MLSGetString(QStringLiteral("0003")) + " 12");
         GameWindow(g->N()).Unload();
         ProcessDeletes();
     }
@@ -97,8 +98,8 @@ TEST_F(PlayTest, TwoConfirmsOfOneWrongRowCountTwo)
     g->BottoneConferma_Click();
     EXPECT_EQ(NumErrati, 2);
     EXPECT_EQ(NumEsatti, 0);
-    EXPECT_EQ(Panel(g, 2), "Errati 2");
-    EXPECT_EQ(Panel(g, 1), "Esatti 0");
+    EXPECT_EQ(Panel(g, 2), MLSGetString(QStringLiteral("0003")) + " 2");
+    EXPECT_EQ(Panel(g, 1), MLSGetString(QStringLiteral("0002")) + " 0");
     const QString no = folder_->Path() + QStringLiteral("/suoni/no.wav");
     EXPECT_EQ(played_, QStringList({no, no}));
     EXPECT_TRUE(g->BottoneConferma()->isEnabled());
@@ -112,8 +113,8 @@ TEST_F(PlayTest, ClearingTheCountsDuringASolvedTurnKeepsTheTurn)
     g->BottoneConferma_Click();
     const auto lefts = Lefts(g);
     g->MenuAzzera()->trigger();
-    EXPECT_EQ(Panel(g, 1), "Esatti 0");
-    EXPECT_EQ(Panel(g, 2), "Errati 0");
+    EXPECT_EQ(Panel(g, 1), MLSGetString(QStringLiteral("0002")) + " 0");
+    EXPECT_EQ(Panel(g, 2), MLSGetString(QStringLiteral("0003")) + " 0");
     EXPECT_TRUE(g->BottoneAvanti()->isEnabled());
     EXPECT_FALSE(g->BottoneConferma()->isEnabled());
     EXPECT_EQ(Lefts(g), lefts);
@@ -142,11 +143,11 @@ TEST_F(PlayTest, CountsStopAtTheLargest16BitValue)
     NumErrati = 32767;
     g->BottoneConferma_Click();
     EXPECT_EQ(NumEsatti, 32767);
-    EXPECT_EQ(Panel(g, 1), "Esatti 32767");
+    EXPECT_EQ(Panel(g, 1), MLSGetString(QStringLiteral("0002")) + " 32767");
     g->Image1_DragDrop(0, g->Image1(1));
     g->BottoneConferma_Click();
     EXPECT_EQ(NumErrati, 32767);
-    EXPECT_EQ(Panel(g, 2), "Errati 32767");
+    EXPECT_EQ(Panel(g, 2), MLSGetString(QStringLiteral("0003")) + " 32767");
 }
 
 TEST_F(PlayTest, SwapsMoveTheCarsOnTheScreenAsOnTheBoard)
@@ -336,19 +337,21 @@ TEST_F(PlayTest, HintsCrossOutUntilOnlyTheHiddenOrderIsLeftAndQuoteTheClue)
             EXPECT_EQ(g->mnuSuggerimento()->text(), "&Suggerimento");
             const auto before = Lefts(g);
             int hints = 0;
-            while (!g->HintText().startsWith(u'N') && hints <= n * n) {
+            const QString nothingLeft = MLSGetString(QStringLiteral("0215"));
+            while (g->HintText() != nothingLeft && hints <= n * n) {
                 g->mnuSuggerimento()->trigger();
                 ++hints;
                 const QString bubble = g->HintText();
-                if (!bubble.startsWith(QString::fromUtf8("Dall'indizio: «"))) continue;
-                // The quoted sentence is part of the clue.
-                const QString quoted = bubble.mid(15, bubble.size() - 16);
+                const qsizetype open = bubble.indexOf(u'«'), close = bubble.lastIndexOf(u'»');
+                if (open < 0 || close < open) continue;
+                // The quoted sentences are part of the clue.
+                const QString quoted = bubble.mid(open + 1, close - open - 1);
                 const QString clue = g->Label1()->text().replace(QLatin1String("\r\n"), QLatin1String(" "));
                 for (const QString& sentence : quoted.split(QStringLiteral(". "), Qt::SkipEmptyParts))
                     EXPECT_TRUE(clue.contains(sentence.trimmed().chopped(sentence.endsWith(u'.') ? 1 : 0)))
                         << sentence.toStdString();
             }
-            EXPECT_EQ(g->HintText(), QString::fromUtf8("Non resta nulla da cancellare.")) << n;
+            EXPECT_EQ(g->HintText(), nothingLeft) << n;
             // One picture left per slot: the car the hidden order puts there.
             for (int column = 2; column <= n + 1; ++column) {
                 const int slot = column - 2;

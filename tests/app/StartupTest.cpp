@@ -8,6 +8,7 @@
 #include "app/Startup.h"
 #include "core/Rnd.h"
 #include "support/AppFixture.h"
+#include "text/TextLookup.h"
 #include "text/Parole.h"
 #include "ui/clsResize.h"
 #include "ui/Form.h"
@@ -70,8 +71,9 @@ TEST_F(StartupTest, ASecondCopyIsRefusedBeforeAnyWindow)
     EXPECT_FALSE(Main());
     EXPECT_TRUE(LoadedForms().isEmpty());
     ASSERT_EQ(boxes_.size(), 1u);
-    EXPECT_EQ(boxes_[0].text, QString::fromUtf8("Parcolo è già aperto: torna alla sua finestra."));
-    EXPECT_EQ(boxes_[0].title, "Error");
+    EXPECT_EQ(boxes_[0].text, MLSGetString(QStringLiteral("0001")));
+    EXPECT_FALSE(boxes_[0].text.isEmpty());
+    EXPECT_EQ(boxes_[0].title, MLSGetString(QStringLiteral("0236")));
     EXPECT_EQ(boxes_[0].icon, MsgIcon::Critical);
     EXPECT_EQ(boxes_[0].buttons, MsgButtons::Ok);
     // Once the other copy is gone, the program starts.

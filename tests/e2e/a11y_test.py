@@ -21,6 +21,7 @@ usage: dbus-run-session -- python3 a11y_test.py PROGRAM_FOLDER
 
 import json
 import os
+import re
 import shutil
 import subprocess
 import sys
@@ -245,7 +246,7 @@ def main():
         italian = language_texts(os.path.join(folder, "Italiano.lng"), "Strings", {"%04d" % k for k in range(145, 155)})
         english = language_texts(os.path.join(folder, "English.lng"), "Strings", {"%04d" % k for k in range(145, 155)})
         to_english = {italian["%04d" % k]: english["%04d" % k] for k in range(145, 155)}
-        before = cars(env)
+        before = cars(env, car_names(os.path.join(folder, "Italiano.lng")), set(italian.values()))
         events.mark()
         key("alt+l")
         def english_item():
@@ -259,7 +260,8 @@ def main():
         key("Return")
         english_title = language_texts(os.path.join(folder, "English.lng"), "FormAuto3", {"FormAuto3.Caption"})
         window(english_title["FormAuto3.Caption"])
-        after = until(lambda: "the cars were not named anew", lambda: (lambda c: c != before and c)(cars(env)))
+        english_cars = car_names(os.path.join(folder, "English.lng"))
+        after = until(lambda: "the cars were not named anew", lambda: (lambda c: c != before and c)(cars(env, english_cars, set(english.values()))))
         expected = sorted((to_english.get(colour, "?"), place) for colour, place in before)
         if sorted(after) != expected:
             fail("the turn changed with the language: before %s, after %s" % (before, after))
@@ -324,13 +326,22 @@ def read_clue_text(env):
     return texts[0] if texts else None
 
 
-def cars(env):
-    """The cars of the row as (colour, place), from their names "colour, <place word> n"."""
+def car_names(language_file):
+    """How a language names a car for screen readers (key 0212: %1 the colour, %2 the place), as a
+    pattern that reads both back."""
+    template = language_texts(language_file, "Strings", {"0212"}).get("0212", "%1, %2")
+    pattern = re.escape(template).replace("%1", "(?P<colour>.+?)").replace("%2", "(?P<place>[0-9]+)")
+    return re.compile("^" + pattern + "$")
+
+
+def cars(env, names, colours):
+    """The cars of the row as (colour, place), read back from their names (the note pad's pictures
+    may be named alike: only names of a colour of the language count)."""
     out = []
     for name in ask(env, "cars"):
-        parts = name.rsplit(",", 1)
-        if len(parts) == 2 and parts[1].strip().split()[-1].isdigit() and len(parts[1].split()) == 2:
-            out.append((parts[0].strip(), int(parts[1].split()[-1])))
+        m = names.match(name)
+        if m and m.group("colour") in colours:
+            out.append((m.group("colour"), int(m.group("place"))))
     return sorted(out)
 
 

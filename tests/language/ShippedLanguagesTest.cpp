@@ -67,6 +67,8 @@ TEST(ShippedLanguages, HaveEveryKeyOfTheItalianFileFilledIn)
         const ini::Document document(bytes);
         for (const auto& [section, key] : italian) {
             if (section == QLatin1String("ColourForms")) continue;  // each language has forms of its own
+            // The hint's quotation with the stop outside the quotes: for the typographies that want it.
+            if (section == QLatin1String("Strings") && key == QLatin1String("0218")) continue;
             const std::optional<QString> value = document.Value(section, key);
             EXPECT_TRUE(value && !value->trimmed().isEmpty()) << "[" << section.toStdString() << "] " << key.toStdString();
         }
@@ -78,9 +80,9 @@ TEST(ShippedLanguages, HaveEveryKeyOfTheItalianFileFilledIn)
 TEST(ShippedLanguages, GiveEveryButtonAndMenuItsOwnAccessKey)
 {
     const std::pair<const char*, std::vector<const char*>> windows[] = {
-        {"FormAuto3", {"Command1", "BottoneConferma", "BottoneAvanti", "MenuAzzera", "mnuEsci", "mnuSuggerimento"}},
-        {"FormAuto4", {"Command1", "BottoneConferma", "BottoneAvanti", "MenuAzzera", "mnuEsci", "mnuSuggerimento"}},
-        {"FormAuto5", {"Command1", "BottoneConferma", "BottoneAvanti", "MenuAzzera", "mnuEsci", "mnuSuggerimento"}},
+        {"FormAuto3", {"Command1", "BottoneConferma", "BottoneAvanti", "MenuAzzera", "mnuEsci", "mnuSuggerimento", "mnuLanguages"}},
+        {"FormAuto4", {"Command1", "BottoneConferma", "BottoneAvanti", "MenuAzzera", "mnuEsci", "mnuSuggerimento", "mnuLanguages"}},
+        {"FormAuto5", {"Command1", "BottoneConferma", "BottoneAvanti", "MenuAzzera", "mnuEsci", "mnuSuggerimento", "mnuLanguages"}},
         {"FormMenu", {"Command4", "Command2", "Command3", "Check1", "Command1", "Mnuinfo", "mnuLanguages"}},
         {"FormAvvio", {"Command1"}},
         {"FormInfo", {"Command1"}},

@@ -8,6 +8,8 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+#include <ostream>
+
 class TestFolder {
 public:
     TestFolder();
@@ -39,3 +41,6 @@ private:
 // A language file: "[Strings]" with the entries given as "key", "value" pairs, CR LF, Windows-1252.
 QByteArray LanguageFile(std::initializer_list<std::pair<const char*, QString>> strings,
                         const QByteArray& extraSections = QByteArray());
+
+// Test failures print texts as text.
+inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }

@@ -5,6 +5,7 @@
 #include "app/Sounds.h"
 #include "core/Score.h"
 #include "text/ProgramFolder.h"
+#include "text/TurnKindSetting.h"
 #include "ui/clsResize.h"
 #include "ui/Design.h"
 #include "ui/LanguageMenu.h"
@@ -13,7 +14,9 @@
 #include "ui/Properties.h"
 
 #include <QAction>
+#include <QButtonGroup>
 #include <QCheckBox>
+#include <QRadioButton>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -41,6 +44,15 @@ FormMenuWindow::FormMenuWindow() : Form(QStringLiteral("FormMenu"), 7515, 5535)
                       QStringLiteral("Command2"), -1, 1800, 1440, 4215, 735);
     command3_ = Place(NewButton(QStringLiteral("Cinque automobili"), QStringLiteral(":/auto5.png")),
                       QStringLiteral("Command3"), -1, 1800, 2400, 4215, 735);
+    // The kind of turn, beside the number of cars: the classic clues or a level of generated ones.
+    kinds_ = new QButtonGroup(this);
+    const char* const kinds[] = {"Classico", "Facile", "Medio", "Difficile"};
+    for (int k = 0; k < 4; ++k) {
+        auto* kind = Place(new QRadioButton(QString::fromLatin1(kinds[k])), QStringLiteral("optKind"), k,
+                           1800 + k * 1054, 3255, 1054, 375);
+        kind->setFont(DesignFont(QStringLiteral("Arial"), 11, true));
+        kinds_->addButton(kind, k);
+    }
     check1_ = Place(new QCheckBox(QStringLiteral("Suoni attivati")), QStringLiteral("Check1"), -1, 2520, 3840, 3135, 375);
     check1_->setFont(DesignFont(QStringLiteral("Arial"), 12, true));
     command1_ = Place(NewButton(QStringLiteral("Esci"), QStringLiteral(":/esci.png")), QStringLiteral("Command1"), -1,
@@ -57,8 +69,12 @@ FormMenuWindow::FormMenuWindow() : Form(QStringLiteral("FormMenu"), 7515, 5535)
     connect(command2_, &QPushButton::clicked, this, Action(&FormMenuWindow::Command2_Click));
     connect(command3_, &QPushButton::clicked, this, Action(&FormMenuWindow::Command3_Click));
     connect(command1_, &QPushButton::clicked, this, Action(&FormMenuWindow::Command1_Click));
-    // The sounds follow the box whenever it changes, also while another action runs.
+    // The sounds, and the kind of turn, follow their controls whenever they change, also while
+    // another action runs.
     connect(check1_, &QCheckBox::toggled, this, &FormMenuWindow::Check1_Click);
+    connect(kinds_, &QButtonGroup::idToggled, this, [this](int k, bool on) {
+        if (on) optKind_Click(k);
+    });
     connect(mnuabout_, &QAction::triggered, this, Action(&FormMenuWindow::mnuabout_Click));
     connect(mnudoc_, &QAction::triggered, this, Action(&FormMenuWindow::mnudoc_Click));
 }
@@ -76,6 +92,14 @@ void FormMenuWindow::Form_Load()
     NumErrati = 0;
     check1_->setChecked(SuoniAttivi);
     Check1_Click();
+    optKind(int(ChosenTurnKind()))->setChecked(true);
+}
+
+QRadioButton* FormMenuWindow::optKind(int k) const { return qobject_cast<QRadioButton*>(kinds_->button(k)); }
+
+void FormMenuWindow::optKind_Click(int Index)
+{
+    if (ChosenTurnKind() != TurnKind(Index)) StoreTurnKind(TurnKind(Index));
 }
 
 void FormMenuWindow::Form_Activate() { FillScreen(); }

@@ -4,13 +4,16 @@
 //
 // The buttons keep their design names, which do not follow the number of cars: Command4 "Tre
 // automobili" opens FormAuto3, Command2 "Quattro automobili" FormAuto4, Command3 "Cinque
-// automobili" FormAuto5, and Command1 "Esci" asks whether to quit.
+// automobili" FormAuto5, and Command1 "Esci" asks whether to quit. The radio buttons optKind(0..3)
+// under them choose the kind of turn the game windows play.
 
 #include "ui/Form.h"
 
 class QAction;
 class LanguageMenu;
+class QButtonGroup;
 class QCheckBox;
+class QRadioButton;
 class QMenu;
 class QPushButton;
 
@@ -23,6 +26,9 @@ public:
     void Form_Activate() override;
     void Form_Resize() override;
     void Check1_Click();
+    // The kind of turn the game windows play (text/TurnKindSetting.h): 0 Classico, 1 Facile,
+    // 2 Medio, 3 Difficile; the player's choice, kept for the next start.
+    void optKind_Click(int Index);
     void Command1_Click();
     void Command2_Click();
     void Command3_Click();
@@ -41,6 +47,7 @@ public:
     QPushButton* Command3() const { return command3_; }
     QPushButton* Command4() const { return command4_; }
     QCheckBox* Check1() const { return check1_; }
+    QRadioButton* optKind(int k) const;
     QMenu* Mnuinfo() const { return mnuinfo_; }
     QAction* mnudoc() const { return mnudoc_; }
     QMenu* mnuLanguages() const { return mnuLanguages_; }
@@ -62,6 +69,7 @@ private:
     QPushButton* command4_;
     QPushButton* command2_;
     QPushButton* command3_;
+    QButtonGroup* kinds_;
     QCheckBox* check1_;
     QPushButton* command1_;
     QMenu* mnuinfo_;

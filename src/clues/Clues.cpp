@@ -144,9 +144,12 @@ QString LineText(const Pattern& pattern, std::size_t index, const Sources& sourc
     const Line& line = pattern.lines.at(index);
     const std::optional<QString> text = sources.lineTemplate ? sources.lineTemplate(int(index)) : std::nullopt;
     const std::optional<Template> usable = text ? UsableTemplate(*text, line) : std::nullopt;
-    if (!usable) return AssembleLine(line, sources);
+    return usable ? Filled(*usable, sources) : AssembleLine(line, sources);
+}
+
+QString Filled(const Template& t, const Sources& sources) {
     QString out;
-    for (const Template::Piece& p : usable->pieces) {
+    for (const Template::Piece& p : t.pieces) {
         if (p.car < 0) {
             out += p.text;
             continue;

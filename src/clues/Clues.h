@@ -101,6 +101,10 @@ QString LineText(const Pattern& pattern, std::size_t index, const Sources& sourc
 // A line assembled from its pieces, never from a template.
 QString AssembleLine(const Line& line, const Sources& sources);
 
+// A template written out: each "{k}" the colour name of car k, each "{k:form}" that form of it
+// (the name where the language lacks the form), the first letter a capital.
+QString Filled(const Template& t, const Sources& sources);
+
 // "0155" for 155.
 QString KeyName(int number);
 

@@ -56,7 +56,7 @@ void Board::NuovoTurno(int patterns)
             ColoreAuto[size_t(i)] = qint16(RndInt(10) + 1);
         } while (std::find(ColoreAuto.begin(), drawn, ColoreAuto[size_t(i)]) != drawn);
     }
-    Pattern = RndInt(patterns);
+    Pattern = patterns > 0 ? RndInt(patterns) : -1;
     Changed();
 }
 

@@ -71,7 +71,8 @@ public:
     int PositionOfSlot(int slot) const { return SlotOfPosition(slot); }
 
     // A new turn: direction, an empty and hidden note pad, the shuffle, the colours, the clue
-    // pattern out of `patterns`; the history is cleared.
+    // pattern out of `patterns`; the history is cleared. Without patterns (a generated clue,
+    // drawn by the caller next) no pattern is drawn and Pattern is -1.
     void NuovoTurno(int patterns);
     // Every car in a slot of its own, slot 0 first: a random car, or the next one not yet placed
     // (linear probing, from the last car on to car 0).

@@ -1,6 +1,6 @@
 #include "game/GameForm.h"
 
-#include "clues/Hint.h"
+#include "clues/Generator.h"
 #include "clues/Patterns.h"
 #include "core/Rnd.h"
 #include "core/Score.h"
@@ -12,6 +12,7 @@
 #include "text/Parole.h"
 #include "text/ProgramFolder.h"
 #include "text/TextLookup.h"
+#include "text/TurnKindSetting.h"
 #include "ui/Announcer.h"
 #include "ui/clsResize.h"
 #include "ui/Controls.h"
@@ -30,7 +31,10 @@
 #include <algorithm>
 
 GameForm::GameForm(const GameTable& table)
-    : Form(QString::fromLatin1(table.formName), table.clientWidth, table.clientHeight), table_(table), board_(table.n)
+    : Form(QString::fromLatin1(table.formName), table.clientWidth, table.clientHeight),
+      table_(table),
+      board_(table.n),
+      clue_(table.n)
 {
     setWindowTitle(QString::fromUtf8(table.title));
     w_.window = this;
@@ -96,6 +100,7 @@ void GameForm::WireInput()
 
 void GameForm::Form_Load()
 {
+    kind_ = ChosenTurnKind();
     languages_->Fill();
     MLSTranslateForm(this);
     ButtonAccessKeys();
@@ -153,8 +158,17 @@ void GameForm::NuovoTurno()
     Pick(-1);
     bubble_->Hide();
     for (ImageControl* car : w_.cars) car->ClearPicture();
-    board_.NuovoTurno(int(clues::PatternsFor(N()).size()));
-    Caso = qint16(board_.Pattern);  // the last draw of the set-up
+    const std::optional<clues::Level> level = LevelOf(kind_);
+    board_.NuovoTurno(level ? 0 : int(clues::PatternsFor(N()).size()));
+    if (level) {
+        // In place of the pattern's draw, the generated clue's seed.
+        const quint32 seed = quint32(Rnd() * 4294967296.0);
+        Caso = qint16(seed & 0x7FFF);
+        clue_.SetFacts(clues::GenerateClue(N(), *level, seed));
+    } else {
+        Caso = qint16(board_.Pattern);  // the last draw of the set-up
+        clue_.SetPattern(board_.Pattern);
+    }
     ui_.turnStarted = true;
     CaricaImmagini();
     GeneraFrase();
@@ -178,32 +192,12 @@ void GameForm::CaricaImmagini()
         Image1(i)->SetPicture(StandInCar(colour, NomeColore[size_t(colour)], board_.DaSinistra));
         if (ui_.missingPicture.isEmpty()) ui_.missingPicture = QDir::toNativeSeparators(file);
     }
-    // The player is told once in a run, when the window stands: not in the middle of its set-up.
-    if (!ui_.missingPicture.isEmpty() && !MissingPictureTold())
-        QMetaObject::invokeMethod(this, &GameForm::TellMissingPicture, Qt::QueuedConnection);
-}
-
-bool& GameForm::MissingPictureTold()
-{
-    static bool told = false;
-    return told;
-}
-
-void GameForm::TellMissingPicture()
-{
-    if (MissingPictureTold()) return;
-    RunAction([this] {
-        MissingPictureTold() = true;
-        const QString text = MLSGetStringOr(QStringLiteral("0240"), QString::fromUtf8("L'immagine %1 manca o è danneggiata: al suo "
-                                                                                 "posto il gioco disegna un'auto stilizzata."));
-        MsgBox(this, QString(text).replace(QLatin1String("%1"), ui_.missingPicture), MsgButtons::Ok, MsgIcon::None,
-               QStringLiteral("Parcolo"));
-    });
+    if (!ui_.missingPicture.isEmpty()) TellMissingPictureOnce(this, ui_.missingPicture);
 }
 
 void GameForm::GeneraFrase()
 {
-    SetCaption(w_.clue, ClueText(N(), board_.Pattern, board_.ColoreAuto, NomeColore));
+    SetCaption(w_.clue, clue_.Text(board_.ColoreAuto, NomeColore));
     w_.clue->setAccessibleName(w_.clue->text().replace(QLatin1String("\r\n"), QLatin1String(" ")).trimmed());
 }
 
@@ -213,18 +207,7 @@ int GameForm::PlaceOf(int car) const { return board_.PositionOfSlot(board_.SlotO
 
 void GameForm::SayMove(const Board::Move& move, bool undone)
 {
-    switch (move.kind) {
-    case Board::Move::Kind::Swap:
-        return announcer_->Announce(sayings::Swapped(ColourOf(move.a), PlaceOf(move.a), ColourOf(move.b), PlaceOf(move.b)));
-    case Board::Move::Kind::CrossOut: {
-        const int car = board_.CarInRow(move.b);
-        const int place = board_.PositionOfSlot(move.a) + 1;
-        if (car < 0) return;
-        return announcer_->Announce(undone ? sayings::Restored(ColourOf(car), place) : sayings::CrossedOut(ColourOf(car), place));
-    }
-    case Board::Move::Kind::OpenNotePad:
-        return announcer_->Announce(undone && !board_.NotePadOpen() ? sayings::NotePadClosed() : sayings::NotePadOpened());
-    }
+    announcer_->Announce(sayings::Move(board_, move, undone, NomeColore));
 }
 
 void GameForm::Image1_DragDrop(int Index, QObject* Source)
@@ -281,23 +264,6 @@ void GameForm::FocusAfterHide(int column, int row)
     CarInSlot(column - 2)->setFocus(Qt::TabFocusReason);
 }
 
-void GameForm::ButtonAccessKeys()
-{
-    // A caption with "&" brings its own accelerator; then ours steps aside, also from the check
-    // at the moment the key comes, so that a caption changed meanwhile is respected too.
-    const std::pair<QPushButton*, Qt::Key> keys[] = {{command1_, Qt::Key_P}, {conferma_, Qt::Key_C}, {avanti_, Qt::Key_A}};
-    for (size_t b = 0; b < std::size(keys); ++b) {
-        QPushButton* button = keys[b].first;
-        if (!accessKeys_[b]) {
-            accessKeys_[b] = new QShortcut(QKeySequence(Qt::ALT | keys[b].second), this);
-            connect(accessKeys_[b], &QShortcut::activated, this, [button] {
-                if (button->isEnabled() && !button->text().contains(u'&')) button->click();
-            });
-        }
-        accessKeys_[b]->setEnabled(!button->text().contains(u'&'));
-    }
-}
-
 void GameForm::Image_Click(int column, int Index)
 {
     const Board::Move crossOut = Board::Move::CrossOut(column - 2, Index);
@@ -321,7 +287,7 @@ void GameForm::mnuSuggerimento_Click()
         for (int slot = 0; slot < N(); ++slot)
             // slot and position map onto each other the same way in both directions
             if (board_.Shown(slot, j)) shown.set(clues::PairBit(board_.CarInRow(j), board_.SlotOfPosition(slot)));
-    const clues::Hint hint = clues::NextHint(N(), size_t(board_.Pattern), shown);
+    const clues::Hint hint = clue_.Logic().NextHint(shown);
     if (!hint.found()) {
         bubble_->Show(MLSGetString(QStringLiteral("0215")), Grid((N() + 3) / 2, 0), w_.clue->geometry());
         return announcer_->Announce(bubble_->Text());
@@ -332,7 +298,7 @@ void GameForm::mnuSuggerimento_Click()
     board_.Apply(Board::Move::CrossOut(column - 2, row));
     QStringList sentences;
     for (const size_t line : hint.lines)
-        sentences << ClueLineText(N(), board_.Pattern, int(line), board_.ColoreAuto, NomeColore);
+        sentences << clue_.Sentence(int(line), board_.ColoreAuto, NomeColore);
     bubble_->Show(HintBubble::Quoted(sentences.join(u' ')), Grid(column, row), w_.clue->geometry());
     announcer_->Announce(sayings::Hinted(ColourOf(hint.car), hint.position + 1, bubble_->Text()));
 }

@@ -16,6 +16,8 @@
 #include "game/BoardView.h"
 #include "game/GameTable.h"
 #include "game/GameUi.h"
+#include "game/TurnClue.h"
+#include "text/TurnKindSetting.h"
 #include "ui/Form.h"
 
 #include <QString>
@@ -49,8 +51,9 @@ public:
     void Form_Resize() override;
     void Form_LanguageChanged(const QString& language) override;
 
-    // The turn in play.
+    // The turn in play, and its clue.
     const Board& Model() const { return board_; }
+    const TurnClue& Clue() const { return clue_; }
     // The window's client size over its design client size: what the board's places are scaled by.
     WindowScale Scale() const { return view_->Scale(); }
     std::array<QString, 11> NomeColore;
@@ -134,12 +137,11 @@ private:
     void SayMove(const Board::Move& move, bool undone);
     QString ColourOf(int car) const;
     int PlaceOf(int car) const;  // its place, 1 to N, counted in the turn's direction
-    // Says which car picture is missing, once in the program's run.
-    void TellMissingPicture();
-    static bool& MissingPictureTold();
 
     const GameTable& table_;
     Board board_;
+    TurnClue clue_;
+    TurnKind kind_ = TurnKind::Classico;  // chosen in the menu when the window opened
     BoardWidgets w_;
     std::unique_ptr<BoardView> view_;
     GameUi ui_;

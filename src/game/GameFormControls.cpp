@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QShortcut>
 
 void GameForm::AddControls(const ControlRow& row)
 {
@@ -101,5 +102,22 @@ void GameForm::AddControls(const ControlRow& row)
         mnuSuggerimento_->setShortcut(QKeySequence(Qt::Key_F1));
         return;
     case Role::Languages: languages_ = new LanguageMenu(this, Add(menuBar()->addMenu(caption), name)); return;
+    }
+}
+
+void GameForm::ButtonAccessKeys()
+{
+    // A caption with "&" brings its own accelerator; then ours steps aside, also from the check
+    // at the moment the key comes, so that a caption changed meanwhile is respected too.
+    const std::pair<QPushButton*, Qt::Key> keys[] = {{command1_, Qt::Key_P}, {conferma_, Qt::Key_C}, {avanti_, Qt::Key_A}};
+    for (size_t b = 0; b < std::size(keys); ++b) {
+        QPushButton* button = keys[b].first;
+        if (!accessKeys_[b]) {
+            accessKeys_[b] = new QShortcut(QKeySequence(Qt::ALT | keys[b].second), this);
+            connect(accessKeys_[b], &QShortcut::activated, this, [button] {
+                if (button->isEnabled() && !button->text().contains(u'&')) button->click();
+            });
+        }
+        accessKeys_[b]->setEnabled(!button->text().contains(u'&'));
     }
 }

@@ -68,4 +68,21 @@ QString NotePadOpened()
 
 QString NotePadClosed() { return Text("0253", "Griglia delle possibilità chiusa."); }
 
+QString Move(const Board& board, const Board::Move& move, bool undone, const std::array<QString, 11>& colourNames)
+{
+    const auto colour = [&](int car) { return colourNames[size_t(board.ColoreAuto[size_t(car)])]; };
+    const auto place = [&](int car) { return board.PositionOfSlot(board.SlotOfCar(car)) + 1; };
+    switch (move.kind) {
+    case Board::Move::Kind::Swap: return Swapped(colour(move.a), place(move.a), colour(move.b), place(move.b));
+    case Board::Move::Kind::CrossOut: {
+        const int car = board.CarInRow(move.b);
+        if (car < 0) return QString();
+        const int at = board.PositionOfSlot(move.a) + 1;
+        return undone ? Restored(colour(car), at) : CrossedOut(colour(car), at);
+    }
+    case Board::Move::Kind::OpenNotePad: return undone && !board.NotePadOpen() ? NotePadClosed() : NotePadOpened();
+    }
+    return QString();
+}
+
 }  // namespace sayings

@@ -3,7 +3,11 @@
 // the current language file, with the program's Italian for files of old. Colours are the colour
 // names of the window, places are counted from 1 in the turn's reading direction.
 
+#include "core/Board.h"
+
 #include <QString>
+
+#include <array>
 
 namespace sayings {
 
@@ -18,5 +22,8 @@ QString CrossedOut(const QString& colour, int place);                     // a p
 QString Restored(const QString& colour, int place);                       // and shown again
 QString NotePadOpened();
 QString NotePadClosed();
+
+// What a move did, made or undone, said with the board as it is afterwards.
+QString Move(const Board& board, const Board::Move& move, bool undone, const std::array<QString, 11>& colourNames);
 
 }  // namespace sayings

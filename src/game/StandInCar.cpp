@@ -1,8 +1,14 @@
 #include "game/StandInCar.h"
 
+#include "text/TextLookup.h"
+#include "ui/Form.h"
+#include "ui/MsgBox.h"
+
 #include <QFont>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPointer>
+#include <QTimer>
 
 #include <array>
 
@@ -92,4 +98,20 @@ QPixmap StandInCar(int colour, const QString& name, bool facingLeft)
                Qt::AlignCenter | Qt::TextSingleLine, name);
     p.end();
     return picture;
+}
+
+void TellMissingPictureOnce(QWidget* window, const QString& file)
+{
+    static bool told = false;
+    if (told) return;
+    QTimer::singleShot(0, window, [window, file] {
+        auto* form = qobject_cast<Form*>(window);
+        if (told || !form) return;
+        form->RunAction([&] {
+            told = true;
+            const QString text = MLSGetStringOr(QStringLiteral("0240"), QString::fromUtf8("L'immagine %1 manca o è danneggiata: al suo "
+                                                                                         "posto il gioco disegna un'auto stilizzata."));
+            MsgBox(window, QString(text).replace(QLatin1String("%1"), file), MsgButtons::Ok, MsgIcon::None, QStringLiteral("Parcolo"));
+        });
+    });
 }

@@ -14,3 +14,9 @@ QRgb CarColour(int colour);
 // The stand-in picture of the car of that colour, facing left for a turn counted from the left,
 // the size of a car picture (480 x 180), with twice the pixels for sharp screens.
 QPixmap StandInCar(int colour, const QString& name, bool facingLeft);
+
+class QWidget;
+
+// Tells the player, over the window, which car picture is missing: once in the program's run,
+// once the window stands (not in the middle of its set-up) and no other action of it runs.
+void TellMissingPictureOnce(QWidget* window, const QString& file);

@@ -3,6 +3,7 @@
 #include "clues/Clues.h"
 #include "clues/Patterns.h"
 #include "text/ClueText.h"
+#include "text/FactText.h"
 #include "text/GameTexts.h"
 #include "text/IniReadWrite.h"
 #include "text/LanguageSetting.h"
@@ -75,11 +76,68 @@ QString ClueSheet()
     return out;
 }
 
+QString GeneratedSheet(int cars, clues::Level level, int count, quint32 seed, bool facts)
+{
+    const SheetColours colours(cars);
+    QString out;
+    for (int k = 0; k < count; ++k) {
+        const quint32 s = seed + quint32(k);
+        const std::vector<clues::Fact> clue = clues::GenerateClue(cars, level, s);
+        out += QStringLiteral("%1 cars, %2, seed %3\n").arg(cars).arg(QString::fromLatin1(clues::LevelName(level).data())).arg(s);
+        out += FactClueText(cars, clue, colours.coloreAuto, colours.nomeColore).replace(QLatin1String("\r\n"), QLatin1String("\n"));
+        out += u'\n';
+        if (facts)
+            for (const clues::Fact& fact : clue) out += QStringLiteral("fact: ") + QString::fromStdString(clues::Condition(fact, cars)) + u'\n';
+        out += u'\n';
+    }
+    return out;
+}
+
+QString FactKindsSheet()
+{
+    QString out;
+    for (int k = 0; k < clues::Fact::kKinds; ++k) {
+        const auto kind = clues::Fact::Kind(k);
+        // A number of cars for which the kind is a fact: five where its place has a name there.
+        int n = 5;
+        while (n >= 3 && !clues::IsValid({kind, {0, 1, 2}}, n) && !clues::IsValid({kind, {0, 1, 0}}, n) &&
+               !clues::IsValid({kind, {0, 0, 0}}, n))
+            --n;
+        if (n < 3) continue;
+        const SheetColours names(n);
+        out += QString::fromLatin1(clues::KindName(kind).data()) + QStringLiteral(":\n");
+        const int named = clues::CarsNamed(kind);
+        clues::Fact fact{kind, {0, 0, 0}};
+        for (int i = 0; i < named; ++i) fact.cars[size_t(i)] = std::int8_t(i);
+        for (int colouring = 0; colouring < 10; ++colouring) {
+            CarColours colours{};
+            for (int i = 0; i < named; ++i) colours[size_t(i)] = qint16((colouring + 3 * i) % 10 + 1);
+            out += QStringLiteral("  ") + FactLineText(n, fact, colours, names.nomeColore) + u'\n';
+        }
+    }
+    return out;
+}
+
 QStringList TemplateProblems()
 {
     const QString file = MLSLanguageFile();
     QStringList problems;
     std::set<QString> forms;
+    for (const QString& key : MLSReadIniKeys(file, FactTemplateSection())) {
+        std::optional<clues::Fact::Kind> kind;
+        for (int k = 0; k < clues::Fact::kKinds; ++k)
+            if (key.compare(QString::fromLatin1(clues::KindName(clues::Fact::Kind(k)).data()), Qt::CaseInsensitive) == 0)
+                kind = clues::Fact::Kind(k);
+        if (!kind) {
+            problems << QStringLiteral("[%1] %2: no kind of fact has this name").arg(FactTemplateSection(), key);
+            continue;
+        }
+        const QString text = MLSReadIniEntry(file, FactTemplateSection(), key).value_or(QString());
+        if (const QString problem = FactTemplateProblem(text, *kind); !problem.isEmpty())
+            problems << QStringLiteral("[%1] %2: %3").arg(FactTemplateSection(), key, problem);
+        else if (const auto t = clues::ParseTemplate(text))
+            for (const QString& form : t->Forms()) forms.insert(form.toCaseFolded());
+    }
     for (const int n : {3, 4, 5}) {
         const QString section = ClueTemplateSection(n);
         std::set<QString> lineKeys;
@@ -109,6 +167,16 @@ QStringList TemplateProblems()
             problems << QStringLiteral("[%1] form \"%2\" is missing for colour %3").arg(ColourFormSection(), form, missing.join(QStringLiteral(", ")));
     }
     return problems;
+}
+
+std::pair<int, int> FactTemplateCoverage()
+{
+    const QString file = MLSLanguageFile();
+    int covered = 0;
+    for (int k = 0; k < clues::Fact::kKinds; ++k)
+        if (MLSReadIniEntry(file, FactTemplateSection(), QString::fromLatin1(clues::KindName(clues::Fact::Kind(k)).data())))
+            ++covered;
+    return {covered, clues::Fact::kKinds};
 }
 
 std::pair<int, int> TemplateCoverage()

@@ -83,7 +83,8 @@ TEST(ShippedLanguages, GiveEveryButtonAndMenuItsOwnAccessKey)
         {"FormAuto3", {"Command1", "BottoneConferma", "BottoneAvanti", "MenuAzzera", "mnuEsci", "mnuSuggerimento", "mnuLanguages"}},
         {"FormAuto4", {"Command1", "BottoneConferma", "BottoneAvanti", "MenuAzzera", "mnuEsci", "mnuSuggerimento", "mnuLanguages"}},
         {"FormAuto5", {"Command1", "BottoneConferma", "BottoneAvanti", "MenuAzzera", "mnuEsci", "mnuSuggerimento", "mnuLanguages"}},
-        {"FormMenu", {"Command4", "Command2", "Command3", "Check1", "Command1", "Mnuinfo", "mnuLanguages"}},
+        {"FormMenu", {"Command4", "Command2", "Command3", "optKind(0)", "optKind(1)", "optKind(2)", "optKind(3)", "Check1",
+                      "Command1", "Mnuinfo", "mnuLanguages"}},
         {"FormAvvio", {"Command1"}},
         {"FormInfo", {"Command1"}},
     };

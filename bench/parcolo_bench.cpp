@@ -3,6 +3,7 @@
 
 #include "ui/ProgramEnd.h"
 #include "app/Instances.h"
+#include "clues/Generator.h"
 #include "game/GameForm.h"
 #include "text/LanguageSetting.h"
 #include "text/Parole.h"
@@ -13,6 +14,10 @@
 
 #include <QApplication>
 #include <QFile>
+
+#include <algorithm>
+#include <chrono>
+#include <vector>
 
 #include <benchmark/benchmark.h>
 
@@ -81,6 +86,35 @@ void BM_ResizeControls5(benchmark::State& state)
     }
 }
 BENCHMARK(BM_ResizeControls5)->Unit(benchmark::kMicrosecond);
+
+void BM_GenerateClue5Difficile(benchmark::State& state)
+{
+    // One clue per iteration, a new seed each; the counters are the median and the slowest of
+    // 1,000 seeds, timed one by one.
+    std::uint32_t seed = 0;
+    for (auto _ : state) benchmark::DoNotOptimize(clues::GenerateClue(5, clues::Level::Difficile, seed++));
+    std::vector<double> ms;
+    for (std::uint32_t s = 0; s < 1000; ++s) {
+        const auto t0 = std::chrono::steady_clock::now();
+        benchmark::DoNotOptimize(clues::GenerateClue(5, clues::Level::Difficile, 100000 + s));
+        ms.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count());
+    }
+    std::sort(ms.begin(), ms.end());
+    state.counters["median_ms"] = ms[ms.size() / 2];
+    state.counters["slowest_ms"] = ms.back();
+}
+BENCHMARK(BM_GenerateClue5Difficile)->Unit(benchmark::kMicrosecond);
+
+void BM_AvantiGenerated5(benchmark::State& state)
+{
+    // "avanti" in a five-car window that plays Difficile: the new turn, its generated clue, the
+    // window drawn anew.
+    GameForm* g = FiveCars();
+    g->SetKind(TurnKind::Difficile);
+    for (auto _ : state) g->BottoneAvanti_Click();
+    g->SetKind(TurnKind::Classico);
+}
+BENCHMARK(BM_AvantiGenerated5)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

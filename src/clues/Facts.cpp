@@ -1,7 +1,12 @@
 #include "clues/Facts.h"
 
+#include "clues/Clues.h"
+
+#include <QStringList>
+
 #include <algorithm>
 #include <cstdlib>
+#include <set>
 #include <string>
 
 namespace clues {
@@ -193,6 +198,21 @@ std::vector<Fact> TrueFacts(int cars)
     }
     for (int b = 1; b < cars - 1; ++b) add(Kind::Between, b - 1, b, b + 1);
     return facts;
+}
+
+std::optional<Template> UsableFactTemplate(const QString& text, Fact::Kind kind, QString* problem)
+{
+    std::optional<Template> t = ParseTemplate(text, problem);
+    if (!t) return std::nullopt;
+    std::set<int> wanted;
+    for (int k = 0; k < CarsNamed(kind); ++k) wanted.insert(k);
+    if (t->Cars() == wanted) return t;
+    if (problem) {
+        QStringList want;
+        for (int k : wanted) want << QStringLiteral("{%1}").arg(k);
+        *problem = QStringLiteral("must name %1, each at least once, and no other car").arg(want.join(QStringLiteral(", ")));
+    }
+    return std::nullopt;
 }
 
 int SentenceRank(Fact::Kind kind)

@@ -81,6 +81,13 @@ bool IsValid(const Fact& fact, int cars);
 // Every fact of the vocabulary that is true of the hidden order (car k at position k).
 std::vector<Fact> TrueFacts(int cars);
 
+struct Template;
+
+// A language's sentence template for a kind of fact (clues/Clues.h's notation: "{k}" the colour
+// of the fact's car k), when it parses and names exactly the kind's cars, each at least once.
+// Else nothing, with what keeps it from serving in `problem`.
+std::optional<Template> UsableFactTemplate(const QString& text, Fact::Kind kind, QString* problem = nullptr);
+
 // Where a kind stands in a clue's order of sentences: places first, then what is before what,
 // then side by side and between, then what is not so.
 int SentenceRank(Fact::Kind kind);

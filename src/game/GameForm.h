@@ -51,6 +51,11 @@ public:
     void Form_Resize() override;
     void Form_LanguageChanged(const QString& language) override;
 
+    // The kind of turn the window sets up (Classico or a level of generated clues): the menu's
+    // choice when the window opened, until it is set otherwise.
+    void SetKind(TurnKind kind) { kind_ = kind; }
+    TurnKind Kind() const { return kind_; }
+
     // The turn in play, and its clue.
     const Board& Model() const { return board_; }
     const TurnClue& Clue() const { return clue_; }

@@ -40,22 +40,6 @@ const char* const kBuiltIn[clues::Fact::kKinds] = {
     "L'auto {0} non è né la prima né l'ultima della fila.",
 };
 
-// The template, when it parses and names exactly the kind's cars.
-std::optional<clues::Template> Usable(const QString& text, Kind kind, QString* problem = nullptr)
-{
-    std::optional<clues::Template> t = clues::ParseTemplate(text, problem);
-    if (!t) return std::nullopt;
-    std::set<int> wanted;
-    for (int k = 0; k < clues::CarsNamed(kind); ++k) wanted.insert(k);
-    if (t->Cars() == wanted) return t;
-    if (problem) {
-        QStringList want;
-        for (int k : wanted) want << QStringLiteral("{%1}").arg(k);
-        *problem = QStringLiteral("must name %1, each at least once, and no other car").arg(want.join(QStringLiteral(", ")));
-    }
-    return std::nullopt;
-}
-
 }  // namespace
 
 QString FactTemplateSection() { return QStringLiteral("Facts"); }
@@ -65,7 +49,7 @@ QString BuiltInFactTemplate(Kind kind) { return QString::fromUtf8(kBuiltIn[int(k
 QString FactTemplateProblem(const QString& text, Kind kind)
 {
     QString problem;
-    Usable(text, kind, &problem);
+    clues::UsableFactTemplate(text, kind, &problem);
     return problem;
 }
 
@@ -75,8 +59,8 @@ QString FactLineText(int, const clues::Fact& fact, const CarColours& coloreAuto,
     const auto doc = CachedDocument(MLSLanguageFile());
     const QString key = QString::fromLatin1(clues::KindName(fact.kind).data(), int(clues::KindName(fact.kind).size()));
     const std::optional<QString> own = doc ? doc->Value(FactTemplateSection(), key) : std::nullopt;
-    std::optional<clues::Template> t = own ? Usable(*own, fact.kind) : std::nullopt;
-    if (!t) t = Usable(BuiltInFactTemplate(fact.kind), fact.kind);
+    std::optional<clues::Template> t = own ? clues::UsableFactTemplate(*own, fact.kind) : std::nullopt;
+    if (!t) t = clues::UsableFactTemplate(BuiltInFactTemplate(fact.kind), fact.kind);
     const auto colourOf = [&](int k) { return coloreAuto[size_t(fact.cars[size_t(k)])]; };
     clues::Sources sources;
     sources.colour = [&](int k) { return nomeColore[size_t(colourOf(k))]; };

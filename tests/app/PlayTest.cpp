@@ -6,12 +6,17 @@
 #include "core/Score.h"
 #include "game/GameForm.h"
 #include "support/AppFixture.h"
+#include "text/LanguageSwitch.h"
 #include "text/TextLookup.h"
+#include "text/TurnKindSetting.h"
+#include "ui/LanguageMenu.h"
 #include "ui/Controls.h"
 #include "ui/Properties.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QFileInfo>
+#include <QRadioButton>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QLabel>
@@ -369,4 +374,77 @@ TEST_F(PlayTest, HintsCrossOutUntilOnlyTheHiddenOrderIsLeftAndQuoteTheClue)
             UnloadAll();
         }
     }
+}
+
+// A generated turn plays as a classic one does: one sentence per fact, hints that cross out every
+// wrong picture and quote sentences of the clue, "avanti" into a new generated turn; a language
+// switch keeps its facts and writes them anew.
+TEST_F(PlayTest, AGeneratedTurnIsPlayedAndHintedToTheEndAndKeepsItsFactsAcrossLanguages)
+{
+    folder_->CopyShipped(QStringLiteral("English.lng"));
+    for (const TurnKind kind : {TurnKind::Facile, TurnKind::Medio, TurnKind::Difficile}) {
+        ASSERT_TRUE(StoreTurnKind(kind));
+        for (const int n : {3, 5}) {
+            GameForm* g = OpenGame(n);
+            ASSERT_TRUE(g->Clue().Generated()) << n;
+            const std::vector<clues::Fact> facts = g->Clue().Facts();
+            EXPECT_EQ(g->Label1()->text().split(QStringLiteral("\r\n")).size(), qsizetype(facts.size()));
+            const QString nothingLeft = MLSGetString(QStringLiteral("0215"));
+            for (int hints = 0; g->HintText() != nothingLeft && hints <= n * n; ++hints) {
+                g->mnuSuggerimento_Click();
+                const QString bubble = g->HintText();
+                const qsizetype open = bubble.indexOf(u'«'), close = bubble.lastIndexOf(u'»');
+                if (open < 0) continue;
+                for (QString sentence : bubble.mid(open + 1, close - open - 1).split(QStringLiteral(". "))) {
+                    if (!sentence.endsWith(u'.')) sentence += u'.';
+                    EXPECT_TRUE(g->Label1()->text().split(QStringLiteral("\r\n")).contains(sentence)) << sentence.toStdString();
+                }
+            }
+            EXPECT_EQ(g->HintText(), nothingLeft);
+            for (int slot = 0; slot < n; ++slot) {
+                int left = 0;
+                for (int j = 0; j < n; ++j)
+                    if (g->Grid(slot + 2, j)->isVisibleTo(g)) {
+                        ++left;
+                        EXPECT_EQ(g->Model().CarInRow(j), g->Model().PositionOfSlot(slot));
+                    }
+                EXPECT_EQ(left, 1) << n << " slot " << slot;
+            }
+            // Another language: the same facts, in its words.
+            const QString italian = g->Label1()->text();
+            LanguageMenu* languages = g->mnuLanguages();
+            for (int k = 0; k < languages->Count(); ++k)
+                if (languages->Item(k)->data() == QStringLiteral("English")) languages->Item(k)->trigger();
+            EXPECT_EQ(g->Clue().Facts(), facts);
+            EXPECT_NE(g->Label1()->text(), italian);
+            EXPECT_EQ(g->Label1()->text().split(QStringLiteral("\r\n")).size(), qsizetype(facts.size()));
+            SwitchLanguage(QStringLiteral("Italiano"));
+            SolveByDrops(g);
+            g->BottoneConferma_Click();
+            g->BottoneAvanti_Click();
+            EXPECT_TRUE(g->Clue().Generated());
+            UnloadAll();
+        }
+    }
+}
+
+// The main menu offers the kind of turn beside the number of cars; the player's choice is kept
+// in their own configuration folder and checked when the menu opens again; Classico without one.
+TEST_F(PlayTest, TheMenuOffersTheKindOfTurnAndKeepsThePlayersChoice)
+{
+    FormMenu.Show();
+    auto* menu = FormMenu.As<FormMenuWindow>();
+    EXPECT_TRUE(menu->optKind(0)->isChecked());
+    EXPECT_FALSE(OpenGame(4)->Clue().Generated());
+    UnloadAll();
+    FormMenu.Show();
+    menu = FormMenu.As<FormMenuWindow>();
+    menu->optKind(3)->click();
+    EXPECT_EQ(ChosenTurnKind(), TurnKind::Difficile);
+    EXPECT_TRUE(QFileInfo(TurnKindFile()).isFile());
+    EXPECT_FALSE(TurnKindFile().startsWith(folder_->Path())) << "never in the program folder";
+    UnloadAll();
+    FormMenu.Show();
+    EXPECT_TRUE(FormMenu.As<FormMenuWindow>()->optKind(3)->isChecked());
+    EXPECT_TRUE(OpenGame(4)->Clue().Generated());
 }

@@ -5,7 +5,10 @@
 #include "app/Instances.h"
 #include "core/Score.h"
 #include "game/GameForm.h"
+#include "clues/Generator.h"
 #include "support/AppFixture.h"
+#include "text/FactText.h"
+#include "text/LanguageSwitch.h"
 #include "ui/clsResize.h"
 #include "ui/Controls.h"
 #include "ui/Design.h"
@@ -269,4 +272,41 @@ TEST_F(ResizeTest, CaptionsThatNoLongerFitAreDrawnSmallerAndNeverLarger)
     QCoreApplication::processEvents();
     for (QPushButton* b : {g->Command1(), g->BottoneConferma()}) EXPECT_EQ(b->font(), DesignFont(QStringLiteral("Arial"), 14.25, true));
     EXPECT_EQ(clue->font().pointSizeF(), 14.25);
+}
+
+// The longest generated clue of every number of cars and level, in every shipped language and
+// with the longest colour names, fits its clue card in a game window at 1280x800 at a readable
+// size: the font may be drawn smaller to fit, but not below 11 points.
+TEST_F(ResizeTest, TheLongestGeneratedClueOfEveryLevelFitsItsCardAtAReadableSize)
+{
+    for (const char* file : {"English.lng", "Deutsch.lng", "Français.lng", "Español.lng"}) folder_->CopyShipped(QString::fromUtf8(file));
+    for (const char* language : {"Italiano", "English", "Deutsch", "Français", "Español"}) {
+        SwitchLanguage(QString::fromUtf8(language));
+        for (const int n : {3, 4, 5}) {
+            GameForm* g = OpenGame(n);
+            QLabel* clue = g->Label1();
+            // The cars' colours, longest name first.
+            std::vector<int> colours{1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
+            std::stable_sort(colours.begin(), colours.end(),
+                             [g](int a, int b) { return g->NomeColore[size_t(a)].size() > g->NomeColore[size_t(b)].size(); });
+            CarColours longest{};
+            for (int k = 0; k < n; ++k) longest[size_t(k)] = qint16(colours[size_t(k)]);
+            for (const clues::Level level : {clues::Level::Facile, clues::Level::Medio, clues::Level::Difficile}) {
+                QString text;
+                for (std::uint32_t seed = 0; seed < 400; ++seed) {
+                    const QString t = FactClueText(n, clues::GenerateClue(n, level, seed), longest, g->NomeColore);
+                    if (t.size() > text.size()) text = t;
+                }
+                SetCaption(clue, text);
+                const std::string where = std::string(language) + ", " + std::to_string(n) + " cars, " +
+                                          std::string(clues::LevelName(level));
+                const QRectF room = clue->contentsRect().marginsRemoved(QMargins(1, 1, 1, 1) * clue->margin());
+                const QRectF need = QFontMetricsF(clue->font())
+                                        .boundingRect(QRectF(0, 0, room.width(), 1e6), int(clue->alignment()) | Qt::TextWordWrap, text);
+                EXPECT_LE(need.height(), room.height()) << where;
+                EXPECT_GE(clue->font().pointSizeF(), 11.0) << where << ": " << text.toStdString();
+            }
+            UnloadAll();
+        }
+    }
 }

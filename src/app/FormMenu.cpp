@@ -16,6 +16,7 @@
 #include <QAction>
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QLabel>
 #include <QRadioButton>
 #include <QMenu>
 #include <QMenuBar>
@@ -45,6 +46,9 @@ FormMenuWindow::FormMenuWindow() : Form(QStringLiteral("FormMenu"), 7515, 5535)
     command3_ = Place(NewButton(QStringLiteral("Cinque automobili"), QStringLiteral(":/auto5.png")),
                       QStringLiteral("Command3"), -1, 1800, 2400, 4215, 735);
     // The kind of turn, beside the number of cars: the classic clues or a level of generated ones.
+    lblKind_ = Place(new QLabel(QStringLiteral("Indizi:")), QStringLiteral("lblKind"), -1, 240, 3255, 1500, 375);
+    lblKind_->setFont(DesignFont(QStringLiteral("Arial"), 11, true));
+    lblKind_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     kinds_ = new QButtonGroup(this);
     const char* const kinds[] = {"Classico", "Facile", "Medio", "Difficile"};
     for (int k = 0; k < 4; ++k) {

@@ -13,6 +13,7 @@ class QAction;
 class LanguageMenu;
 class QButtonGroup;
 class QCheckBox;
+class QLabel;
 class QRadioButton;
 class QMenu;
 class QPushButton;
@@ -69,6 +70,7 @@ private:
     QPushButton* command4_;
     QPushButton* command2_;
     QPushButton* command3_;
+    QLabel* lblKind_;  // the heading of the kinds of turn
     QButtonGroup* kinds_;
     QCheckBox* check1_;
     QPushButton* command1_;

@@ -35,14 +35,14 @@ double Weight(Level level, Kind kind)
     const bool notAtPlace = SentenceRank(kind) == 5 && kind != Kind::NeitherEnd;
     switch (level) {
     case Level::Facile:
-        if (atPlace) return 8;
+        if (atPlace) return 5;
         switch (kind) {
-        case Kind::Ends: return 4;
+        case Kind::Ends: return 1;  // beside a place, a roundabout way to name the other end
         case Kind::FirstThree:
-        case Kind::LastThree: return 3;
+        case Kind::LastThree:
         case Kind::NeitherEnd: return 2;
         case Kind::DirectlyBefore: return 1;
-        default: return notAtPlace ? 1 : 0.3;
+        default: return notAtPlace ? 2 : 0.3;
         }
     case Level::Medio:
         return atPlace ? 2 : 1;
@@ -50,8 +50,8 @@ double Weight(Level level, Kind kind)
         if (atPlace) return 0.05;
         if (notAtPlace) return 3;
         switch (kind) {
-        case Kind::Before:
-        case Kind::NotNextTo: return 4;
+        case Kind::Before: return 4;
+        case Kind::NotNextTo: return 2;  // more, and a clue reads as a list of them
         case Kind::NeitherEnd:
         case Kind::OneBetween:
         case Kind::NextTo: return 2;

@@ -60,6 +60,18 @@ void Board::NuovoTurno(int patterns)
     Changed();
 }
 
+void Board::SetTurn(bool fromLeft, const std::array<qint16, kMaxCars>& colours, int pattern)
+{
+    done_.clear();
+    undone_.clear();
+    DaSinistra = fromLeft;
+    EmptyNotePad();
+    ScombiccheraPosti();
+    ColoreAuto = colours;
+    Pattern = pattern;
+    Changed();
+}
+
 void Board::ScombiccheraPosti()
 {
     std::array<bool, kMaxCars> placed{};

@@ -74,6 +74,9 @@ public:
     // pattern out of `patterns`; the history is cleared. Without patterns (a generated clue,
     // drawn by the caller next) no pattern is drawn and Pattern is -1.
     void NuovoTurno(int patterns);
+    // A turn given whole (a turn's code): its direction, colours and pattern (-1 for none); the
+    // cars are shuffled as in every turn, the note pad emptied, the history cleared.
+    void SetTurn(bool fromLeft, const std::array<qint16, kMaxCars>& colours, int pattern);
     // Every car in a slot of its own, slot 0 first: a random car, or the next one not yet placed
     // (linear probing, from the last car on to car 0).
     void ScombiccheraPosti();

@@ -2,9 +2,11 @@
 
 #include "app/DocumentOpener.h"
 #include "app/ExitQuestion.h"
+#include "app/PlayCode.h"
 #include "app/Sounds.h"
 #include "core/Score.h"
 #include "text/ProgramFolder.h"
+#include "text/TextLookup.h"
 #include "text/TurnKindSetting.h"
 #include "ui/clsResize.h"
 #include "ui/Design.h"
@@ -16,6 +18,7 @@
 #include <QAction>
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QInputDialog>
 #include <QLabel>
 #include <QRadioButton>
 #include <QMenu>
@@ -63,6 +66,9 @@ FormMenuWindow::FormMenuWindow() : Form(QStringLiteral("FormMenu"), 7515, 5535)
                       1920, 4560, 4215, 735);
     command1_->setIconSize(QSize(32, 32));
 
+    mnuGame_ = Add(menuBar()->addMenu(QStringLiteral("Partita")), QStringLiteral("mnuGame"));
+    mnuPlayCode_ = Add(mnuGame_->addAction(QString::fromUtf8("Gioca un codice…")), QStringLiteral("mnuPlayCode"));
+    mnuPrint_ = Add(mnuGame_->addAction(QString::fromUtf8("Stampa esercizi…")), QStringLiteral("mnuPrint"));
     mnuinfo_ = Add(menuBar()->addMenu(QStringLiteral("Informazioni")), QStringLiteral("Mnuinfo"));
     mnudoc_ = Add(mnuinfo_->addAction(QStringLiteral("documentazione")), QStringLiteral("mnudoc"));
     mnuabout_ = Add(mnuinfo_->addAction(QStringLiteral("about")), QStringLiteral("mnuabout"));
@@ -81,6 +87,8 @@ FormMenuWindow::FormMenuWindow() : Form(QStringLiteral("FormMenu"), 7515, 5535)
     });
     connect(mnuabout_, &QAction::triggered, this, Action(&FormMenuWindow::mnuabout_Click));
     connect(mnudoc_, &QAction::triggered, this, Action(&FormMenuWindow::mnudoc_Click));
+    connect(mnuPlayCode_, &QAction::triggered, this, Action(&FormMenuWindow::mnuPlayCode_Click));
+    connect(mnuPrint_, &QAction::triggered, this, Action(&FormMenuWindow::mnuPrint_Click));
 }
 
 QAction* FormMenuWindow::mnuLanguage(int k) const { return languages_->Item(k); }
@@ -130,6 +138,22 @@ void FormMenuWindow::Command1_Click() { ChiediUscita(this); }
 void FormMenuWindow::Command4_Click() { OpenGame(3); }
 void FormMenuWindow::Command2_Click() { OpenGame(4); }
 void FormMenuWindow::Command3_Click() { OpenGame(5); }
+
+void FormMenuWindow::mnuPlayCode_Click()
+{
+    bool ok = false;
+    const QString code = QInputDialog::getText(this, QStringLiteral("Parcolo"),
+                                               MLSGetStringOr(QStringLiteral("0258"), QString::fromUtf8("Scrivi o incolla il codice di un turno:")),
+                                               QLineEdit::Normal, QString(), &ok);
+    if (!ok || code.trimmed().isEmpty()) return;
+    const auto turn = clues::DecodeTurn(code);
+    if (const auto* problem = std::get_if<clues::CodeProblem>(&turn))
+        return void(MsgBox(this, CodeRefusal(*problem), MsgButtons::Ok, MsgIcon::None, QStringLiteral("Parcolo")));
+    emit TurnChosen(std::get<clues::Turn>(turn));
+    Unload();
+}
+
+void FormMenuWindow::mnuPrint_Click() { emit PrintChosen(); }
 
 void FormMenuWindow::OpenGame(int cars)
 {

@@ -7,6 +7,7 @@
 // automobili" FormAuto5, and Command1 "Esci" asks whether to quit. The radio buttons optKind(0..3)
 // under them choose the kind of turn the game windows play.
 
+#include "clues/TurnCode.h"
 #include "ui/Form.h"
 
 class QAction;
@@ -36,6 +37,9 @@ public:
     void Command4_Click();
     void mnuabout_Click();
     void mnudoc_Click();
+    // "Partita": a turn's code played (asked for in a small box), a worksheet printed.
+    void mnuPlayCode_Click();
+    void mnuPrint_Click();
 
     // The language menu: one item per language file beside the program, the current one
     // checked; picking one switches every loaded window at once and stores the choice
@@ -51,6 +55,8 @@ public:
     QRadioButton* optKind(int k) const;
     QMenu* Mnuinfo() const { return mnuinfo_; }
     QAction* mnudoc() const { return mnudoc_; }
+    QAction* mnuPlayCode() const { return mnuPlayCode_; }
+    QAction* mnuPrint() const { return mnuPrint_; }
     QMenu* mnuLanguages() const { return mnuLanguages_; }
     // Element k of the language item array; nullptr past its end.
     QAction* mnuLanguage(int k) const;
@@ -60,6 +66,8 @@ signals:
     // The windows this one opens; they are wired where the windows' default instances are made.
     void GameChosen(int cars);  // the game window for that many cars
     void InformationChosen();       // the information box
+    void TurnChosen(const clues::Turn& turn);  // the game window for that turn, from its code
+    void PrintChosen();             // the worksheet's questions, then the print dialog
 
 private:
     void OpenGame(int cars);
@@ -74,6 +82,9 @@ private:
     QButtonGroup* kinds_;
     QCheckBox* check1_;
     QPushButton* command1_;
+    QMenu* mnuGame_;
+    QAction* mnuPlayCode_;
+    QAction* mnuPrint_;
     QMenu* mnuinfo_;
     QAction* mnudoc_;
     QAction* mnuabout_;

@@ -3,6 +3,7 @@
 #include "app/FormAvvio.h"
 #include "app/FormInfo.h"
 #include "app/FormMenu.h"
+#include "app/Worksheet.h"
 #include "app/Sounds.h"
 #include "game/GameForm.h"
 #include "ui/LanguageMenu.h"
@@ -31,6 +32,8 @@ Form* NewMenu()
         (cars == 3 ? FormAuto3 : cars == 4 ? FormAuto4 : FormAuto5).Show();
     });
     QObject::connect(menu, &FormMenuWindow::InformationChosen, [] { FormInfo.Show(); });
+    QObject::connect(menu, &FormMenuWindow::TurnChosen, &OpenTurn);
+    QObject::connect(menu, &FormMenuWindow::PrintChosen, menu, [menu] { AskAndPrintWorksheet(menu); });
     return menu;
 }
 
@@ -59,3 +62,10 @@ DefaultForm FormInfo([] {
 DefaultForm FormAuto3([] { return NewGame(3); });
 DefaultForm FormAuto4([] { return NewGame(4); });
 DefaultForm FormAuto5([] { return NewGame(5); });
+
+void OpenTurn(const clues::Turn& turn)
+{
+    DefaultForm& window = turn.cars == 3 ? FormAuto3 : turn.cars == 4 ? FormAuto4 : FormAuto5;
+    window.As<GameForm>()->PlayTurn(turn);
+    window.Show();
+}

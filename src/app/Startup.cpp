@@ -1,6 +1,7 @@
 #include "app/Startup.h"
 
 #include "app/InstanceLock.h"
+#include "app/PlayCode.h"
 #include "app/Instances.h"
 #include "app/Sounds.h"
 #include "core/Rnd.h"
@@ -46,7 +47,7 @@ void RemoveStaleSaveFiles()
 
 }  // namespace
 
-bool Main()
+bool Main(const QString& code)
 {
     MLSLoadQtTranslations();
     if (!TakeInstanceLock()) {
@@ -58,6 +59,14 @@ bool Main()
     SuoniAttivi = true;
     LoadParole();
     Randomize();
+    if (!code.isEmpty()) {
+        const auto turn = clues::DecodeTurn(code);
+        if (const auto* playable = std::get_if<clues::Turn>(&turn)) {
+            OpenTurn(*playable);
+            return true;
+        }
+        MsgBox(nullptr, CodeRefusal(std::get<clues::CodeProblem>(turn)), MsgButtons::Ok, MsgIcon::None, QStringLiteral("Parcolo"));
+    }
     FormAvvio.Show();
     return true;
 }

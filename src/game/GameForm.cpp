@@ -2,6 +2,7 @@
 
 #include "clues/Generator.h"
 #include "clues/Patterns.h"
+#include "clues/TurnCode.h"
 #include "core/Rnd.h"
 #include "core/Score.h"
 #include "game/HintBubble.h"
@@ -22,6 +23,8 @@
 #include "ui/Properties.h"
 
 #include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QButtonGroup>
 #include <QDir>
 #include <QLabel>
@@ -62,41 +65,6 @@ GameForm::GameForm(const GameTable& table)
 }
 
 GameForm::~GameForm() = default;
-
-void GameForm::WireInput()
-{
-    const int n = N();
-    for (int i = 0; i < n; ++i) {
-        connect(Image1(i), &ImageControl::dropped, this,
-                [this, i](ImageControl* source) { RunAction([&] { Image1_DragDrop(i, source); }); });
-        connect(Image1(i), &ImageControl::clicked, this, Action([this, i] { Image1_Click(i); }));
-    }
-    for (int column = 2; column <= n + 1; ++column)
-        for (int j = 0; j < n; ++j)
-            connect(Grid(column, j), &ImageControl::clicked, this, Action([this, column, j] {
-                const bool hadFocus = Grid(column, j)->hasFocus();
-                Image_Click(column, j);
-                if (hadFocus) FocusAfterHide(column, j);
-            }));
-    connect(command1_, &QPushButton::clicked, this, Action(&GameForm::Command1_Click));
-    connect(conferma_, &QPushButton::clicked, this, Action(&GameForm::BottoneConferma_Click));
-    connect(avanti_, &QPushButton::clicked, this, Action(&GameForm::BottoneAvanti_Click));
-    connect(menuAzzera_, &QAction::triggered, this, Action(&GameForm::MenuAzzera_Click));
-    connect(mnuEsci_, &QAction::triggered, this, Action(&GameForm::mnuEsci_Click));
-    connect(mnuSuggerimento_, &QAction::triggered, this, Action(&GameForm::mnuSuggerimento_Click));
-
-    // Keys of the whole window: undo, redo, and putting a picked car back.
-    const auto key = [this](const QList<QKeySequence>& keys, const std::function<void()>& handler) {
-        auto* action = new QAction(this);
-        action->setShortcuts(keys);
-        connect(action, &QAction::triggered, this, Action(handler));
-        addAction(action);
-    };
-    key({QKeySequence::Undo}, [this] { Undo(); });
-    key({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)}, [this] { Redo(); });
-    key({QKeySequence(Qt::Key_Escape)}, [this] { Pick(-1); });
-}
-
 
 void GameForm::Form_Load()
 {
@@ -169,6 +137,55 @@ void GameForm::NuovoTurno()
         Caso = qint16(board_.Pattern);  // the last draw of the set-up
         clue_.SetPattern(board_.Pattern);
     }
+    StartTurn();
+}
+
+void GameForm::PlayTurn(const clues::Turn& turn)
+{
+    Pick(-1);
+    bubble_->Hide();
+    for (ImageControl* car : w_.cars) car->ClearPicture();
+    std::array<qint16, Board::kMaxCars> colours{};
+    for (int k = 0; k < N(); ++k) colours[size_t(k)] = qint16(turn.colours[size_t(k)]);
+    board_.SetTurn(turn.fromLeft, colours, turn.level ? -1 : turn.pattern);
+    if (turn.level) clue_.SetFacts(turn.facts);
+    else clue_.SetPattern(turn.pattern);
+    // "avanti" goes on with new turns of the same kind.
+    kind_ = turn.level ? TurnKind(int(*turn.level) + 1) : TurnKind::Classico;
+    avanti_->setEnabled(false);
+    LeggiColoriAuto();
+    StartTurn();
+}
+
+clues::Turn GameForm::CurrentTurn() const
+{
+    clues::Turn turn;
+    turn.cars = N();
+    turn.fromLeft = board_.DaSinistra;
+    for (int k = 0; k < N(); ++k) turn.colours[size_t(k)] = board_.ColoreAuto[size_t(k)];
+    if (clue_.Generated()) {
+        turn.level = LevelOf(kind_).value_or(clues::Level::Medio);
+        turn.facts = clue_.Facts();
+    } else {
+        turn.pattern = clue_.Pattern();
+    }
+    return turn;
+}
+
+void GameForm::mnuCode_Click()
+{
+    const QString code = clues::EncodeTurn(CurrentTurn());
+    if (QClipboard* clipboard = QGuiApplication::clipboard()) clipboard->setText(code);
+    MsgBox(this,
+           MLSGetStringOr(QStringLiteral("0257"), QString::fromUtf8("Il codice di questo turno è %1. È già negli appunti: "
+                                                                    "con «Gioca un codice…» nel menu chiunque può giocare "
+                                                                    "questo stesso turno."))
+               .replace(QLatin1String("%1"), code),
+           MsgButtons::Ok, MsgIcon::None, QStringLiteral("Parcolo"));
+}
+
+void GameForm::StartTurn()
+{
     ui_.turnStarted = true;
     CaricaImmagini();
     GeneraFrase();

@@ -16,6 +16,7 @@
 #include "game/BoardView.h"
 #include "game/GameTable.h"
 #include "game/GameUi.h"
+#include "clues/TurnCode.h"
 #include "game/TurnClue.h"
 #include "text/TurnKindSetting.h"
 #include "ui/Form.h"
@@ -64,6 +65,11 @@ public:
     std::array<QString, 11> NomeColore;
 
     void NuovoTurno();
+    // A turn given whole (a turn's code): its direction, colours and clue; the cars are shuffled
+    // as in every turn. "avanti" then goes on with new turns of its kind.
+    void PlayTurn(const clues::Turn& turn);
+    // The turn in play, as its code names it.
+    clues::Turn CurrentTurn() const;
     void LeggiColoriAuto();
     void CaricaImmagini();
     // Writes the clue of the turn's pattern with the current colour names and texts.
@@ -83,6 +89,8 @@ public:
     // rules out, the simplest such deduction first, and the bubble quotes the sentence(s) that
     // rule it out; when nothing is left to cross out, the bubble says so. No count, no car moves.
     void mnuSuggerimento_Click();
+    // "Codice": the turn's code, shown and copied to the clipboard.
+    void mnuCode_Click();
     // The bubble's text ("" when none is shown).
     QString HintText() const;
 
@@ -111,6 +119,7 @@ public:
     QAction* MenuAzzera() const { return menuAzzera_; }
     QAction* mnuEsci() const { return mnuEsci_; }
     QAction* mnuSuggerimento() const { return mnuSuggerimento_; }
+    QAction* mnuCode() const { return mnuCode_; }
     // The language menu: a language picked here switches every window, this turn's clue included.
     LanguageMenu* mnuLanguages() const { return languages_; }
 
@@ -126,6 +135,8 @@ private:
     void AddControls(const ControlRow& row);
     // Connects input to the handlers, each one action of the window (Form::RunAction).
     void WireInput();
+    // The turn set up (drawn or given) is shown: pictures, clue, buttons, focus, and told.
+    void StartTurn();
     // The board changed: everything it shows is drawn anew.
     void Redraw();
     // The texts the view draws with, in the current language.
@@ -160,6 +171,7 @@ private:
     QAction* menuAzzera_ = nullptr;
     QAction* mnuEsci_ = nullptr;
     QAction* mnuSuggerimento_ = nullptr;
+    QAction* mnuCode_ = nullptr;
     LanguageMenu* languages_ = nullptr;
     std::unique_ptr<HintBubble> bubble_;
     Announcer* announcer_ = nullptr;              // what screen readers hear as things happen

@@ -4,11 +4,13 @@
 
 #include "game/GameForm.h"
 
+#include "ui/Announcer.h"
 #include "ui/Controls.h"
 #include "ui/Design.h"
 #include "ui/LanguageMenu.h"
 
 #include <QAction>
+#include <QButtonGroup>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
@@ -101,6 +103,7 @@ void GameForm::AddControls(const ControlRow& row)
         mnuSuggerimento_ = Add(menuBar()->addAction(caption), name);
         mnuSuggerimento_->setShortcut(QKeySequence(Qt::Key_F1));
         return;
+    case Role::Code: mnuCode_ = Add(menuBar()->addAction(caption), name); return;
     case Role::Languages: languages_ = new LanguageMenu(this, Add(menuBar()->addMenu(caption), name)); return;
     }
 }
@@ -120,4 +123,39 @@ void GameForm::ButtonAccessKeys()
         }
         accessKeys_[b]->setEnabled(!button->text().contains(u'&'));
     }
+}
+
+void GameForm::WireInput()
+{
+    const int n = N();
+    for (int i = 0; i < n; ++i) {
+        connect(Image1(i), &ImageControl::dropped, this,
+                [this, i](ImageControl* source) { RunAction([&] { Image1_DragDrop(i, source); }); });
+        connect(Image1(i), &ImageControl::clicked, this, Action([this, i] { Image1_Click(i); }));
+    }
+    for (int column = 2; column <= n + 1; ++column)
+        for (int j = 0; j < n; ++j)
+            connect(Grid(column, j), &ImageControl::clicked, this, Action([this, column, j] {
+                const bool hadFocus = Grid(column, j)->hasFocus();
+                Image_Click(column, j);
+                if (hadFocus) FocusAfterHide(column, j);
+            }));
+    connect(command1_, &QPushButton::clicked, this, Action(&GameForm::Command1_Click));
+    connect(conferma_, &QPushButton::clicked, this, Action(&GameForm::BottoneConferma_Click));
+    connect(avanti_, &QPushButton::clicked, this, Action(&GameForm::BottoneAvanti_Click));
+    connect(menuAzzera_, &QAction::triggered, this, Action(&GameForm::MenuAzzera_Click));
+    connect(mnuEsci_, &QAction::triggered, this, Action(&GameForm::mnuEsci_Click));
+    connect(mnuSuggerimento_, &QAction::triggered, this, Action(&GameForm::mnuSuggerimento_Click));
+    connect(mnuCode_, &QAction::triggered, this, Action(&GameForm::mnuCode_Click));
+
+    // Keys of the whole window: undo, redo, and putting a picked car back.
+    const auto key = [this](const QList<QKeySequence>& keys, const std::function<void()>& handler) {
+        auto* action = new QAction(this);
+        action->setShortcuts(keys);
+        connect(action, &QAction::triggered, this, Action(handler));
+        addAction(action);
+    };
+    key({QKeySequence::Undo}, [this] { Undo(); });
+    key({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)}, [this] { Redo(); });
+    key({QKeySequence(Qt::Key_Escape)}, [this] { Pick(-1); });
 }

@@ -4,7 +4,7 @@ namespace {
 
 // The controls of every game window, in its control order; only the places of the clue and of
 // the buttons differ between the windows.
-constexpr std::array<ControlRow, 13> Controls(TwipsRect clue, TwipsRect possibilities, TwipsRect confirm, TwipsRect next)
+constexpr std::array<ControlRow, 14> Controls(TwipsRect clue, TwipsRect possibilities, TwipsRect confirm, TwipsRect next)
 {
     return {{
         {Role::Cars, "Image1", "", {}},
@@ -20,6 +20,7 @@ constexpr std::array<ControlRow, 13> Controls(TwipsRect clue, TwipsRect possibil
         {Role::ResetCounts, "MenuAzzera", "Azzera conteggio          ", {}},
         {Role::Leave, "mnuEsci", "Esci", {}},
         {Role::Hint, "mnuSuggerimento", "Suggerimento", {}},
+        {Role::Code, "mnuCode", "Codice", {}},
         {Role::Languages, "mnuLanguages", "Lingua", {}},
     }};
 }

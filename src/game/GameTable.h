@@ -40,6 +40,7 @@ enum class Role {
     ResetCounts,       // MenuAzzera
     Leave,             // mnuEsci
     Hint,              // mnuSuggerimento
+    Code,              // mnuCode: the turn's code
     Languages,         // mnuLanguages, with its item array mnuLanguage
 };
 
@@ -59,7 +60,7 @@ struct GameTable {
     std::array<bool, 3> bandFalls;
     int clientWidth, clientHeight;
     BoardDesign board;
-    std::array<ControlRow, 13> controls;  // in the window's control order
+    std::array<ControlRow, 14> controls;  // in the window's control order
     std::array<int, 3> statusPanels;      // widths in twips; 0 takes the rest
     int statusBarHeight;                  // set when the window is activated
 };

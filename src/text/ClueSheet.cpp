@@ -2,6 +2,7 @@
 
 #include "clues/Clues.h"
 #include "clues/Patterns.h"
+#include "clues/TurnCode.h"
 #include "text/ClueText.h"
 #include "text/FactText.h"
 #include "text/GameTexts.h"
@@ -65,13 +66,29 @@ QString ClueLines()
     return out;
 }
 
+namespace {
+
+// The code of a turn of the sheets: counted from the left, car k of colour k + 1.
+QString SheetCode(int n, int pattern, std::optional<clues::Level> level, const std::vector<clues::Fact>& facts)
+{
+    clues::Turn turn;
+    turn.cars = n;
+    for (int k = 0; k < n; ++k) turn.colours[size_t(k)] = k + 1;
+    turn.level = level;
+    turn.pattern = pattern;
+    turn.facts = facts;
+    return QStringLiteral("code: ") + clues::EncodeTurn(turn) + u'\n';
+}
+
+}  // namespace
+
 QString ClueSheet()
 {
     QString out;
     ForEveryClue([&](int n, int p, QString caption) {
         caption.replace(QLatin1String("\r\n"), QLatin1String("\n"));
         if (!caption.endsWith(u'\n')) caption += u'\n';
-        out += QStringLiteral("%1 cars, pattern %2\n").arg(n).arg(p) + caption + u'\n';
+        out += QStringLiteral("%1 cars, pattern %2\n").arg(n).arg(p) + caption + SheetCode(n, p, std::nullopt, {}) + u'\n';
     });
     return out;
 }
@@ -88,7 +105,7 @@ QString GeneratedSheet(int cars, clues::Level level, int count, quint32 seed, bo
         out += u'\n';
         if (facts)
             for (const clues::Fact& fact : clue) out += QStringLiteral("fact: ") + QString::fromStdString(clues::Condition(fact, cars)) + u'\n';
-        out += u'\n';
+        out += SheetCode(cars, -1, level, clue) + u'\n';
     }
     return out;
 }

@@ -18,13 +18,15 @@ void UseLanguageFile(const QString& file);
 // Car k has colour number k + 1 of that window's colour keys.
 QString ClueLines();
 
-// A block per pattern: "N cars, pattern p", then the caption with its line breaks as real ones.
+// A block per pattern: "N cars, pattern p", then the caption with its line breaks as real ones,
+// then "code: CODE", the code of that turn counted from the left (clues/TurnCode.h).
 QString ClueSheet();
 
 // Generated clues, `count` of them from seed `seed` on (seed, seed + 1 …), for reviewers and
 // scripts: per clue a line "N cars, LEVEL, seed S", the clue's sentences, with `facts` one line
 // "fact: CONDITION" per fact (clues/Facts.h: the fact as a condition on p[k], the place of car k
-// counted from 0 in the reading direction), and a blank line. Car k has colour number k + 1.
+// counted from 0 in the reading direction), a line "code: CODE" (the turn counted from the left)
+// and a blank line. Car k has colour number k + 1.
 QString GeneratedSheet(int cars, clues::Level level, int count, quint32 seed, bool facts);
 
 // Every kind of fact in words, for reviewers: per kind a line "KIND:", then its sentence with

@@ -6,7 +6,9 @@
 #include "app/Instances.h"
 #include "app/Sounds.h"
 #include "app/Startup.h"
+#include "clues/TurnCode.h"
 #include "core/Rnd.h"
+#include "game/GameForm.h"
 #include "support/AppFixture.h"
 #include "text/TextLookup.h"
 #include "text/Parole.h"
@@ -79,6 +81,27 @@ TEST_F(StartupTest, ASecondCopyIsRefusedBeforeAnyWindow)
     // Once the other copy is gone, the program starts.
     other.unlock();
     EXPECT_TRUE(Main());
+}
+
+// "parcolo --code CODE": the game window opens on that turn instead of the start screen; a code
+// that is refused is told, and the start screen shows.
+TEST_F(StartupTest, MainWithACodeOpensThatTurnOrTellsWhyNot)
+{
+    const QString code = QStringLiteral("GEQD-2V4B-FKMV-N754-ZX9E");  // five cars, Difficile
+    ASSERT_TRUE(Main(code));
+    EXPECT_FALSE(FormAvvio.IsLoaded());
+    ASSERT_TRUE(FormAuto5.IsLoaded());
+    EXPECT_TRUE(FormAuto5.Instance()->isVisible());
+    EXPECT_EQ(clues::EncodeTurn(FormAuto5.As<GameForm>()->CurrentTurn()), code);
+    EXPECT_TRUE(boxes_.empty());
+    for (Form* f : LoadedForms()) f->Unload();
+    ReleaseInstanceLock();
+
+    ASSERT_TRUE(Main(QStringLiteral("GEQD-2V4B")));
+    ASSERT_EQ(boxes_.size(), 1u);
+    EXPECT_EQ(boxes_[0].text, MLSGetString(QStringLiteral("0254")));
+    EXPECT_TRUE(FormAvvio.IsLoaded() && FormAvvio.Instance()->isVisible());
+    EXPECT_FALSE(FormAuto5.IsLoaded());
 }
 
 TEST_F(StartupTest, ALockLeftByAKilledCopyDoesNotBlock)

@@ -46,7 +46,10 @@ def clues(text):
     for block in text.strip("\n").split("\n\n"):
         lines = block.split("\n")
         facts = [l[len("fact: "):] for l in lines[1:] if l.startswith("fact: ")]
-        sentences = [l for l in lines[1:] if not l.startswith("fact: ")]
+        sentences = [l for l in lines[1:] if not l.startswith(("fact: ", "code: "))]
+        codes = [l for l in lines[1:] if l.startswith("code: ")]
+        if len(codes) != 1:
+            fail("%s: %d code lines" % (lines[0], len(codes)))
         out.append((lines[0], sentences, facts))
     return out
 

@@ -80,11 +80,12 @@ TEST(ShippedLanguages, HaveEveryKeyOfTheItalianFileFilledIn)
 TEST(ShippedLanguages, GiveEveryButtonAndMenuItsOwnAccessKey)
 {
     const std::pair<const char*, std::vector<const char*>> windows[] = {
-        {"FormAuto3", {"Command1", "BottoneConferma", "BottoneAvanti", "MenuAzzera", "mnuEsci", "mnuSuggerimento", "mnuLanguages"}},
-        {"FormAuto4", {"Command1", "BottoneConferma", "BottoneAvanti", "MenuAzzera", "mnuEsci", "mnuSuggerimento", "mnuLanguages"}},
-        {"FormAuto5", {"Command1", "BottoneConferma", "BottoneAvanti", "MenuAzzera", "mnuEsci", "mnuSuggerimento", "mnuLanguages"}},
+        {"FormAuto3", {"Command1", "BottoneConferma", "BottoneAvanti", "MenuAzzera", "mnuEsci", "mnuSuggerimento", "mnuCode", "mnuLanguages"}},
+        {"FormAuto4", {"Command1", "BottoneConferma", "BottoneAvanti", "MenuAzzera", "mnuEsci", "mnuSuggerimento", "mnuCode", "mnuLanguages"}},
+        {"FormAuto5", {"Command1", "BottoneConferma", "BottoneAvanti", "MenuAzzera", "mnuEsci", "mnuSuggerimento", "mnuCode", "mnuLanguages"}},
         {"FormMenu", {"Command4", "Command2", "Command3", "optKind(0)", "optKind(1)", "optKind(2)", "optKind(3)", "Check1",
-                      "Command1", "Mnuinfo", "mnuLanguages"}},
+                      "Command1", "mnuGame", "Mnuinfo", "mnuLanguages"}},
+        {"FormMenu", {"mnuPlayCode", "mnuPrint"}},  // the items of its menu "Partita"
         {"FormAvvio", {"Command1"}},
         {"FormInfo", {"Command1"}},
     };

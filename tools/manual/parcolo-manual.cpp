@@ -6,8 +6,9 @@
 // another one. A text "[[page:NAME]]" in the source becomes the number of the page that holds
 // the anchor <a name="NAME">, which lets the manual list where each language begins.
 //
-// Exit status: 0 on success; 1 when the input cannot be read, a referenced image is missing or
-// the output cannot be written (with a message on stderr); 2 on a wrong command line.
+// Exit status: 0 on success; 1 when the input cannot be read, a referenced image is missing,
+// the page breaks cannot be settled or the output cannot be written (with a message on
+// stderr); 2 on a wrong command line.
 
 #include <QAbstractTextDocumentLayout>
 #include <QDir>
@@ -232,7 +233,8 @@ void KeepBlocksTogether(QTextDocument& doc, qreal pageHeight)
 // the one line just above it; the painter's clip hides that line on paper, but a PDF keeps
 // the text, so a reader or a search would find the last line of the page before a second time.
 // A paragraph that starts on the page it is drawn on has no line above the page.
-void SplitBlocksAtPageBreaks(QTextDocument& doc, qreal pageHeight)
+// False when the cuts do not come to an end: a document that keeps growing pages.
+bool SplitBlocksAtPageBreaks(QTextDocument& doc, qreal pageHeight)
 {
     const auto page = [pageHeight](qreal y) { return PageOf(y, pageHeight); };
     QAbstractTextDocumentLayout* layout = doc.documentLayout();
@@ -246,10 +248,20 @@ void SplitBlocksAtPageBreaks(QTextDocument& doc, qreal pageHeight)
             for (int i = 1; i < tops.size() && line < 0; ++i)
                 if (page(tops[i]) != page(tops[0])) cut = block, line = i;
         }
-        if (line < 0) return;
+        if (line < 0) return true;
 
+        // A line that a <br> begins: the paragraph break takes the line separator's place. Left
+        // at the end of the part above, the separator would give it an empty last line, laid
+        // out where the moved line was, on the next page, to be cut again and again.
+        const int at = cut.position() + cut.layout()->lineAt(line).textStart();
         QTextCursor cursor(cut);
-        cursor.setPosition(cut.position() + cut.layout()->lineAt(line).textStart());
+        cursor.setPosition(at);
+        if (at > cut.position() && doc.characterAt(at - 1) == QChar::LineSeparator) {
+            cursor.setPosition(at - 1, QTextCursor::KeepAnchor);
+            cursor.removeSelectedText();
+            // Only a trailing <br> ran over: without it the paragraph ends on this page.
+            if (cursor.atBlockEnd()) continue;
+        }
         cursor.insertBlock();
         // The rest starts the next page, with no space above it and no first-line indent; in a
         // list it is no new item, only indented as one.
@@ -268,14 +280,17 @@ void SplitBlocksAtPageBreaks(QTextDocument& doc, qreal pageHeight)
         above.setBottomMargin(0);
         QTextCursor(cut).setBlockFormat(above);
     }
+    return false;
 }
 
 // The document laid out from the source, with the page breaks above applied.
-void Prepare(QTextDocument& doc, const QString& html, qreal pageHeight)
+bool Prepare(QTextDocument& doc, const QString& html, qreal pageHeight, QString* error)
 {
     doc.setHtml(html);
     KeepBlocksTogether(doc, pageHeight);
-    SplitBlocksAtPageBreaks(doc, pageHeight);
+    if (SplitBlocksAtPageBreaks(doc, pageHeight)) return true;
+    *error = QStringLiteral("the paragraphs cut at page breaks keep running over onto new pages");
+    return false;
 }
 
 // The source with every "[[page:NAME]]" replaced by the page number of anchor NAME. The
@@ -285,7 +300,7 @@ bool SetHtmlWithPageNumbers(QTextDocument& doc, const QString& html, qreal pageH
 {
     static const QRegularExpression mark(QStringLiteral("\\[\\[page:([A-Za-z0-9_-]+)\\]\\]"));
     QString current = html;
-    Prepare(doc, current, pageHeight);
+    if (!Prepare(doc, current, pageHeight, error)) return false;
     if (!html.contains(mark)) return true;
     for (int round = 0; round < 4; ++round) {
         const QHash<QString, int> pages = AnchorPages(doc, pageHeight);
@@ -304,7 +319,7 @@ bool SetHtmlWithPageNumbers(QTextDocument& doc, const QString& html, qreal pageH
         next += html.mid(done);
         if (next == current) return true;
         current = next;
-        Prepare(doc, current, pageHeight);
+        if (!Prepare(doc, current, pageHeight, error)) return false;
     }
     return true;  // still moving after four rounds: keep the last layout
 }

@@ -69,6 +69,7 @@ FormMenuWindow::FormMenuWindow() : Form(QStringLiteral("FormMenu"), 7515, 5535)
     mnuGame_ = Add(menuBar()->addMenu(QStringLiteral("Partita")), QStringLiteral("mnuGame"));
     mnuPlayCode_ = Add(mnuGame_->addAction(QString::fromUtf8("Gioca un codice…")), QStringLiteral("mnuPlayCode"));
     mnuPrint_ = Add(mnuGame_->addAction(QString::fromUtf8("Stampa esercizi…")), QStringLiteral("mnuPrint"));
+    mnuStatistics_ = Add(mnuGame_->addAction(QStringLiteral("Statistiche")), QStringLiteral("mnuStatistics"));
     mnuinfo_ = Add(menuBar()->addMenu(QStringLiteral("Informazioni")), QStringLiteral("Mnuinfo"));
     mnudoc_ = Add(mnuinfo_->addAction(QStringLiteral("documentazione")), QStringLiteral("mnudoc"));
     mnuabout_ = Add(mnuinfo_->addAction(QStringLiteral("about")), QStringLiteral("mnuabout"));
@@ -89,6 +90,7 @@ FormMenuWindow::FormMenuWindow() : Form(QStringLiteral("FormMenu"), 7515, 5535)
     connect(mnudoc_, &QAction::triggered, this, Action(&FormMenuWindow::mnudoc_Click));
     connect(mnuPlayCode_, &QAction::triggered, this, Action(&FormMenuWindow::mnuPlayCode_Click));
     connect(mnuPrint_, &QAction::triggered, this, Action(&FormMenuWindow::mnuPrint_Click));
+    connect(mnuStatistics_, &QAction::triggered, this, Action(&FormMenuWindow::mnuStatistics_Click));
 }
 
 QAction* FormMenuWindow::mnuLanguage(int k) const { return languages_->Item(k); }
@@ -154,6 +156,8 @@ void FormMenuWindow::mnuPlayCode_Click()
 }
 
 void FormMenuWindow::mnuPrint_Click() { emit PrintChosen(); }
+
+void FormMenuWindow::mnuStatistics_Click() { emit StatisticsChosen(); }
 
 void FormMenuWindow::OpenGame(int cars)
 {

@@ -40,6 +40,7 @@ public:
     // "Partita": a turn's code played (asked for in a small box), a worksheet printed.
     void mnuPlayCode_Click();
     void mnuPrint_Click();
+    void mnuStatistics_Click();  // the statistics window
 
     // The language menu: one item per language file beside the program, the current one
     // checked; picking one switches every loaded window at once and stores the choice
@@ -57,6 +58,7 @@ public:
     QAction* mnudoc() const { return mnudoc_; }
     QAction* mnuPlayCode() const { return mnuPlayCode_; }
     QAction* mnuPrint() const { return mnuPrint_; }
+    QAction* mnuStatistics() const { return mnuStatistics_; }
     QMenu* mnuLanguages() const { return mnuLanguages_; }
     // Element k of the language item array; nullptr past its end.
     QAction* mnuLanguage(int k) const;
@@ -68,6 +70,7 @@ signals:
     void InformationChosen();       // the information box
     void TurnChosen(const clues::Turn& turn);  // the game window for that turn, from its code
     void PrintChosen();             // the worksheet's questions, then the print dialog
+    void StatisticsChosen();        // the statistics window
 
 private:
     void OpenGame(int cars);
@@ -85,6 +88,7 @@ private:
     QMenu* mnuGame_;
     QAction* mnuPlayCode_;
     QAction* mnuPrint_;
+    QAction* mnuStatistics_;
     QMenu* mnuinfo_;
     QAction* mnudoc_;
     QAction* mnuabout_;

@@ -3,6 +3,7 @@
 #include "app/FormAvvio.h"
 #include "app/FormInfo.h"
 #include "app/FormMenu.h"
+#include "app/FormStatistics.h"
 #include "app/Worksheet.h"
 #include "app/Sounds.h"
 #include "game/GameForm.h"
@@ -32,6 +33,7 @@ Form* NewMenu()
         (cars == 3 ? FormAuto3 : cars == 4 ? FormAuto4 : FormAuto5).Show();
     });
     QObject::connect(menu, &FormMenuWindow::InformationChosen, [] { FormInfo.Show(); });
+    QObject::connect(menu, &FormMenuWindow::StatisticsChosen, [] { FormStatistics.Show(); });
     QObject::connect(menu, &FormMenuWindow::TurnChosen, &OpenTurn);
     QObject::connect(menu, &FormMenuWindow::PrintChosen, menu, [menu] { AskAndPrintWorksheet(menu); });
     return menu;
@@ -58,6 +60,11 @@ DefaultForm FormInfo([] {
     auto* info = new FormInfoWindow;
     FollowLanguageSwitches(info);
     return info;
+});
+DefaultForm FormStatistics([] {
+    auto* statistics = new FormStatisticsWindow;
+    FollowLanguageSwitches(statistics);
+    return statistics;
 });
 DefaultForm FormAuto3([] { return NewGame(3); });
 DefaultForm FormAuto4([] { return NewGame(4); });

@@ -7,6 +7,7 @@
 extern DefaultForm FormAvvio;   // start screen
 extern DefaultForm FormMenu;    // main menu
 extern DefaultForm FormInfo;    // information box
+extern DefaultForm FormStatistics;  // the player's statistics
 extern DefaultForm FormAuto3;   // game, three cars
 extern DefaultForm FormAuto4;   // game, four cars
 extern DefaultForm FormAuto5;   // game, five cars

@@ -5,6 +5,7 @@
 #include "app/Instances.h"
 #include "app/Sounds.h"
 #include "core/Rnd.h"
+#include "game/PlayerStatistics.h"
 #include "text/LanguageSetting.h"
 #include "text/Parole.h"
 #include "text/ProgramFolder.h"
@@ -68,5 +69,7 @@ bool Main(const QString& code)
         MsgBox(nullptr, CodeRefusal(std::get<clues::CodeProblem>(turn)), MsgButtons::Ok, MsgIcon::None, QStringLiteral("Parcolo"));
     }
     FormAvvio.Show();
+    // The statistics read now: what went wrong with their file is told over the start screen.
+    PlayerStatistics(FormAvvio.Instance());
     return true;
 }

@@ -1,11 +1,10 @@
 #include "app/Worksheet.h"
 
 #include "clues/Patterns.h"
+#include "text/Captions.h"
 #include "text/ClueText.h"
 #include "text/FactText.h"
 #include "text/GameTexts.h"
-#include "text/LanguageCache.h"
-#include "text/LanguageSetting.h"
 #include "text/Parole.h"
 #include "text/TextLookup.h"
 #include "text/TurnKindSetting.h"
@@ -29,30 +28,6 @@ namespace {
 
 constexpr int kMostPuzzles = 12;
 constexpr int kPuzzlesPerPage = 3;
-
-// A caption of the main menu in the current language, without its access key's "&".
-QString MenuCaption(const QString& key, const char* builtIn)
-{
-    const auto doc = CachedDocument(MLSLanguageFile());
-    const std::optional<QString> text = doc ? doc->Value(QStringLiteral("FormMenu"), key) : std::nullopt;
-    QString caption = text && !text->isEmpty() ? *text : QString::fromUtf8(builtIn);
-    return caption.remove(u'&').trimmed();
-}
-
-QString CarsCaption(int cars)
-{
-    switch (cars) {
-    case 3: return MenuCaption(QStringLiteral("Command4.Caption"), "Tre automobili");
-    case 4: return MenuCaption(QStringLiteral("Command2.Caption"), "Quattro automobili");
-    default: return MenuCaption(QStringLiteral("Command3.Caption"), "Cinque automobili");
-    }
-}
-
-QString KindCaption(int kind)
-{
-    const char* const builtIn[] = {"Classico", "Facile", "Medio", "Difficile"};
-    return MenuCaption(QStringLiteral("optKind(%1).Caption").arg(kind), builtIn[kind]);
-}
 
 QString Text(const char* key, const char* builtIn) { return MLSGetStringOr(QString::fromLatin1(key), QString::fromUtf8(builtIn)); }
 
@@ -290,7 +265,9 @@ void AskAndPrintWorksheet(QWidget* window)
     QPrinter printer(QPrinter::HighResolution);
     QPrintDialog choose(&printer, window);
     if (choose.exec() != QDialog::Accepted) return;
-    if (!PrintWorksheet(printer, puzzles, level))
-        MsgBox(window, Text("0266", "Non riesco a scrivere il file %1.").arg(printer.outputFileName()), MsgButtons::Ok,
-               MsgIcon::None, QStringLiteral("Parcolo"));
+    if (PrintWorksheet(printer, puzzles, level)) return;
+    // A file that cannot be written is named; a printer that takes nothing is only said.
+    const QString file = printer.outputFileName();
+    MsgBox(window, file.isEmpty() ? Text("0289", "La stampa non è riuscita.") : Text("0266", "Non riesco a scrivere il file %1.").arg(file),
+           MsgButtons::Ok, MsgIcon::None, QStringLiteral("Parcolo"));
 }

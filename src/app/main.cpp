@@ -12,10 +12,17 @@
 #include <QApplication>
 #include <QCommandLineParser>
 
+#include <algorithm>
 #include <cstdio>
+#include <cstring>
 
 int main(int argc, char** argv)
 {
+    // A worksheet is written without a window: it needs no display, also where there is none.
+    const bool worksheetOnly = std::any_of(argv + 1, argv + argc, [](const char* a) {
+        return std::strcmp(a, "--worksheet") == 0 || std::strncmp(a, "--worksheet=", 12) == 0;
+    });
+    if (worksheetOnly && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Parcolo"));
     // The program ends when its last window is unloaded, not when a message box closes.

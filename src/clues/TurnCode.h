@@ -5,7 +5,7 @@
 // to be sent to a friend, printed on a worksheet, and played again.
 //
 // What a code looks like: letters and digits of an alphabet without look-alikes (no I, L, O, U),
-// in groups of four joined by "-" ("7K3M-Q2XA-…"): 8 letters for a classic turn, up to about 24
+// in groups of four joined by "-" ("7K3M-Q2XA-…"): 9 letters for a classic turn, up to about 20
 // for a generated one. Reading one forgives what a hand or a mail program does to it: letters in
 // either case, blanks and dashes anywhere, O for 0, I and L for 1.
 //

@@ -177,9 +177,9 @@ void GameForm::mnuCode_Click()
     const QString code = clues::EncodeTurn(CurrentTurn());
     if (QClipboard* clipboard = QGuiApplication::clipboard()) clipboard->setText(code);
     MsgBox(this,
-           MLSGetStringOr(QStringLiteral("0257"), QString::fromUtf8("Il codice di questo turno è %1. È già negli appunti: "
-                                                                    "con «Gioca un codice…» nel menu chiunque può giocare "
-                                                                    "questo stesso turno."))
+           MLSGetStringOr(QStringLiteral("0257"), QString::fromUtf8("Il codice di questo turno è %1 ed è già stato copiato "
+                                                                    "negli appunti. Chi lo inserisce nel menu, in «Partita > "
+                                                                    "Gioca un codice…», gioca questo stesso turno."))
                .replace(QLatin1String("%1"), code),
            MsgButtons::Ok, MsgIcon::None, QStringLiteral("Parcolo"));
 }
@@ -187,6 +187,7 @@ void GameForm::mnuCode_Click()
 void GameForm::StartTurn()
 {
     ui_.turnStarted = true;
+    record_.Start(N(), int(kind_), isActiveWindow() && !isMinimized());
     CaricaImmagini();
     GeneraFrase();
     conferma_->setEnabled(true);
@@ -313,6 +314,7 @@ void GameForm::mnuSuggerimento_Click()
     while (board_.CarInRow(row) != hint.car) ++row;
     const int column = board_.SlotOfPosition(hint.position) + 2;
     board_.Apply(Board::Move::CrossOut(column - 2, row));
+    record_.Hint(this);
     QStringList sentences;
     for (const size_t line : hint.lines)
         sentences << clue_.Sentence(int(line), board_.ColoreAuto, NomeColore);
@@ -329,14 +331,27 @@ void GameForm::BottoneConferma_Click()
     const bool right = board_.IsSolved();
     CountOne(right ? NumEsatti : NumErrati);
     ShowCounts();
+    QString records;
     if (right) {
+        records = record_.Solved(this);
         emit RightAnswer();
         conferma_->setEnabled(false);
         avanti_->setEnabled(true);
     } else {
+        record_.Wrong(this);
         emit WrongAnswer();
     }
-    announcer_->Announce(right ? sayings::Right(NumEsatti, NumErrati) : sayings::Wrong(NumEsatti, NumErrati));
+    // A new best time or run: said in the bubble, under the middle of the row, and heard after
+    // the judgement.
+    if (!records.isEmpty()) bubble_->Show(records, Image1(board_.CarInSlot(N() / 2)), w_.clue->geometry());
+    announcer_->Announce(right ? (sayings::Right(NumEsatti, NumErrati) + u' ' + records).trimmed() : sayings::Wrong(NumEsatti, NumErrati));
+}
+
+void GameForm::changeEvent(QEvent* e)
+{
+    Form::changeEvent(e);
+    if (e->type() == QEvent::ActivationChange || e->type() == QEvent::WindowStateChange)
+        record_.SetActive(isActiveWindow() && !isMinimized());
 }
 
 void GameForm::BottoneAvanti_Click()

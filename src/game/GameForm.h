@@ -18,6 +18,7 @@
 #include "game/GameUi.h"
 #include "clues/TurnCode.h"
 #include "game/TurnClue.h"
+#include "game/TurnRecord.h"
 #include "text/TurnKindSetting.h"
 #include "ui/Form.h"
 
@@ -130,6 +131,10 @@ signals:
     void RightAnswer();
     void WrongAnswer();
 
+protected:
+    // The turn's time runs while the window is active and not minimised.
+    void changeEvent(QEvent* e) override;
+
 private:
     // Makes the controls of one row of the window's record.
     void AddControls(const ControlRow& row);
@@ -174,6 +179,7 @@ private:
     QAction* mnuCode_ = nullptr;
     LanguageMenu* languages_ = nullptr;
     std::unique_ptr<HintBubble> bubble_;
+    TurnRecord record_;                           // the turn's part of the player's statistics
     Announcer* announcer_ = nullptr;              // what screen readers hear as things happen
     std::array<QShortcut*, 3> accessKeys_{};      // Alt+P, Alt+C, Alt+A
 };

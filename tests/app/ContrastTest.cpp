@@ -10,6 +10,10 @@
 #include "app/FormAvvio.h"
 #include "app/FormInfo.h"
 #include "app/FormMenu.h"
+#include "app/FormStatistics.h"
+#include "game/PlayerStatistics.h"
+#include "ui/TimeChart.h"
+#include <QTableWidget>
 #include "app/Instances.h"
 #include "game/GameForm.h"
 #include "support/AppFixture.h"
@@ -322,6 +326,21 @@ protected:
         menu->mnuabout_Click();
         ReadWindow(FormInfo.Instance(), QStringLiteral("information box"));
         FormInfo.As<FormInfoWindow>()->Command1_Click();
+
+        // The statistics window with a row of each kind and a chart, its table and chart read
+        // whole (their texts made transparent, as for menus), and its reset question.
+        ChangePlayerStatistics(nullptr, [](stats::Statistics& s) {
+            s.Wrong(3, 0);
+            for (const qint64 t : {50000, 40000, 45000, 130000}) s.Solved(4, 1, t, true);
+        });
+        menu->mnuStatistics_Click();
+        auto* statistics = FormStatistics.As<FormStatisticsWindow>();
+        statistics->grdFigures()->selectRow(1);
+        ReadWindow(statistics, QStringLiteral("statistics"));
+        Read(statistics->grdFigures(), QStringLiteral("statistics/table"));
+        Read(statistics->picChart(), QStringLiteral("statistics/chart"));
+        ReadMessageBox([statistics] { statistics->Command2_Click(); }, QStringLiteral("statistics reset question"));
+        statistics->Command1_Click();
 
         for (const int n : {3, 4, 5}) {
             const QString where = QStringLiteral("%1 cars").arg(n);

@@ -168,7 +168,8 @@ def main():
         os.close(read)
         env = dict(os.environ, DISPLAY=":" + number.decode().strip(), QT_QPA_PLATFORM="xcb",
                    QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", XDG_RUNTIME_DIR=runtime,
-                   XDG_CONFIG_HOME=os.path.join(work, "config"))
+                   XDG_CONFIG_HOME=os.path.join(work, "config"),
+                   XDG_DATA_HOME=os.path.join(work, "data"))
         ready = os.path.join(work, "wm-ready")
         processes.append(subprocess.Popen(["openbox", "--startup", "touch " + ready], env=env,
                                           stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))

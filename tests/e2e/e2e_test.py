@@ -28,6 +28,7 @@ usage: e2e_test.py PROGRAM_FOLDER [--wm | --wayland]
 """
 
 import io
+import json
 import os
 import shutil
 import subprocess
@@ -355,6 +356,19 @@ def menu_item_right_of(image, window, first_end):
     return x0 + x + 10
 
 
+def menu_bar_items(image, window):
+    """Screen x of each text in the window's menu bar (dark runs apart by more than a blank)."""
+    x0, y0 = window[:2]
+    row = image.crop((x0, y0 + 2, x0 + window[2], y0 + MENU_BAR - 4)).convert("L")
+    dark = [any(row.getpixel((x, y)) < 110 for y in range(row.height)) for x in range(row.width)]
+    starts, gap = [], 99
+    for x, d in enumerate(dark):
+        if d and gap > 12:
+            starts.append(x0 + x + 10)
+        gap = 0 if d else gap + 1
+    return starts
+
+
 class Player:
     def __init__(self, display, program, env):
         self.d = display
@@ -452,8 +466,9 @@ class Player:
         return self.show("Parcolo - menu")
 
     def open_info(self, menu):
-        x, y = self.d.client(menu)[:2]
-        self.d.click((x + 40, y + MENU_BAR // 2))  # "Informazioni"
+        window = self.d.client(menu)
+        # "Informazioni", after "Partita"
+        self.d.click((menu_bar_items(self.d.screenshot(), window)[1], window[1] + MENU_BAR // 2))
         self.d.key("Down")
         self.d.key("Down")  # "about"
         self.d.key("Return")
@@ -535,7 +550,9 @@ def main():
     os.makedirs(runtime, mode=0o700)
     display = WaylandDisplay(work, runtime) if wayland else Display(work, wm)
     # A user's own language setting would outrank the folder's: the player's folder is private too.
-    env = display.program_env({"XDG_RUNTIME_DIR": runtime, "XDG_CONFIG_HOME": os.path.join(work, "config")})
+    # So are the player's data folder (the statistics) and configuration folder.
+    env = display.program_env({"XDG_RUNTIME_DIR": runtime, "XDG_CONFIG_HOME": os.path.join(work, "config"),
+                               "XDG_DATA_HOME": os.path.join(work, "data")})
     clicks = 2 if wm else 1  # under the window manager the buttons are double-clicked
     started = time.monotonic()
     try:
@@ -564,6 +581,11 @@ def main():
             game = info_over_a_game(p, menu, runtime)
             menu = p.leave_game(game, display.screenshot())
         p.quit(menu, runtime)
+        # The turn solved outlives the program, in the player's own data folder.
+        with open(os.path.join(work, "data", "Parcolo", "statistics.json"), encoding="utf-8") as f:
+            kinds = json.load(f)["kinds"]
+        if not any(k["cars"] == 3 and k["solved"] >= 1 for k in kinds):
+            fail("the statistics kept no solved three-car turn: %s" % kinds)
 
         if not wm and not wayland:
             # A second copy while one runs: only the "Error" box, then it ends.

@@ -85,7 +85,8 @@ TEST(ShippedLanguages, GiveEveryButtonAndMenuItsOwnAccessKey)
         {"FormAuto5", {"Command1", "BottoneConferma", "BottoneAvanti", "MenuAzzera", "mnuEsci", "mnuSuggerimento", "mnuCode", "mnuLanguages"}},
         {"FormMenu", {"Command4", "Command2", "Command3", "optKind(0)", "optKind(1)", "optKind(2)", "optKind(3)", "Check1",
                       "Command1", "mnuGame", "Mnuinfo", "mnuLanguages"}},
-        {"FormMenu", {"mnuPlayCode", "mnuPrint"}},  // the items of its menu "Partita"
+        {"FormMenu", {"mnuPlayCode", "mnuPrint", "mnuStatistics"}},  // the items of its menu "Partita"
+        {"FormStatistics", {"Command1", "Command2"}},
         {"FormAvvio", {"Command1"}},
         {"FormInfo", {"Command1"}},
     };

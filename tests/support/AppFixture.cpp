@@ -5,6 +5,7 @@
 #include "app/Sounds.h"
 #include "core/Rnd.h"
 #include "game/GameForm.h"
+#include "game/PlayerStatistics.h"
 #include "text/Parole.h"
 #include "ui/clsResize.h"
 #include "ui/Controls.h"
@@ -40,6 +41,8 @@ void AppTest::SetUp()
     SetProgramEndHandler([this](bool atOnce) { ++(atOnce ? endedAtOnce_ : endedLastForm_); });
     SuoniAttivi = true;
     LoadParole();
+    ForgetPlayerStatistics();
+    stats::SetClockSource({});
 }
 
 void AppTest::TearDown()

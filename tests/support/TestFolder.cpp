@@ -41,6 +41,9 @@ TestFolder::TestFolder()
     hadConfigHome_ = qEnvironmentVariableIsSet("XDG_CONFIG_HOME");
     oldConfigHome_ = qgetenv("XDG_CONFIG_HOME");
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(config_.path()));
+    hadDataHome_ = qEnvironmentVariableIsSet("XDG_DATA_HOME");
+    oldDataHome_ = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", QFile::encodeName(config_.filePath(QStringLiteral("data"))));
 }
 
 TestFolder::~TestFolder()
@@ -51,6 +54,8 @@ TestFolder::~TestFolder()
     MLSCurrentLanguage.clear();
     if (hadConfigHome_) qputenv("XDG_CONFIG_HOME", oldConfigHome_);
     else qunsetenv("XDG_CONFIG_HOME");
+    if (hadDataHome_) qputenv("XDG_DATA_HOME", oldDataHome_);
+    else qunsetenv("XDG_DATA_HOME");
 }
 
 bool TestFolder::MakeReadOnly(bool filesToo)

@@ -1,7 +1,7 @@
 #pragma once
 // A temporary program folder for a test: the lookup reads its files from there, and the cached
-// language name starts empty. The user's configuration folder (XDG_CONFIG_HOME) is a temporary
-// one of its own too, so no test reads or writes the real one. Shipped data can be copied in; files can be written byte for byte.
+// language name starts empty. The user's configuration and data folders (XDG_CONFIG_HOME,
+// XDG_DATA_HOME) are temporary ones of its own too, so no test reads or writes the real ones. Shipped data can be copied in; files can be written byte for byte.
 
 #include <QByteArray>
 #include <QString>
@@ -35,6 +35,8 @@ private:
     QTemporaryDir config_;
     QByteArray oldConfigHome_;
     bool hadConfigHome_ = false;
+    QByteArray oldDataHome_;  // the data folder is "data" in config_
+    bool hadDataHome_ = false;
     QStringList frozen_;  // given the immutable flag, taken back at the end
 };
 

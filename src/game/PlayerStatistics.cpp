@@ -1,0 +1,80 @@
+#include "game/PlayerStatistics.h"
+
+#include "text/StatisticsFile.h"
+#include "text/TextLookup.h"
+#include "ui/Form.h"
+#include "ui/MsgBox.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QCoreApplication>
+#include <QTimer>
+
+#include <optional>
+
+namespace {
+
+struct State {
+    std::optional<LoadedStatistics> loaded;
+    bool toldUnwritable = false;
+};
+
+State& Current()
+{
+    static State state;
+    return state;
+}
+
+// Told once the window's own code has finished: a box in the middle of a load or of a right
+// answer would stop it half-way.
+void Tell(QWidget* window, const QString& text)
+{
+    QObject* context = window ? static_cast<QObject*>(window) : qApp;
+    QTimer::singleShot(0, context, [window, text] {
+        if (auto* form = qobject_cast<Form*>(window))
+            return form->RunAction([&] { MsgBox(form, text, MsgButtons::Ok, MsgIcon::None, QStringLiteral("Parcolo")); });
+        MsgBox(window, text, MsgButtons::Ok, MsgIcon::None, QStringLiteral("Parcolo"));
+    });
+}
+
+void TellUnwritable(QWidget* window)
+{
+    if (Current().toldUnwritable) return;
+    Current().toldUnwritable = true;
+    const QString folder = QDir::toNativeSeparators(QFileInfo(StatisticsFile()).absolutePath());
+    Tell(window, MLSGetStringOr(QStringLiteral("0269"), QString::fromUtf8("Le statistiche non si possono salvare nella cartella "
+                                                                          "%1: si gioca lo stesso, ma i risultati di questa "
+                                                                          "sessione non verranno conservati."))
+                     .replace(QLatin1String("%1"), folder));
+}
+
+LoadedStatistics& Loaded(QWidget* window)
+{
+    State& state = Current();
+    if (!state.loaded) {
+        state.loaded = LoadStatistics();
+        if (!state.loaded->setAside.isEmpty())
+            Tell(window, MLSGetStringOr(QStringLiteral("0268"), QString::fromUtf8("Le statistiche salvate non si potevano leggere: "
+                                                                                 "il file è stato messo da parte come %1 e da ora "
+                                                                                 "si tengono statistiche nuove."))
+                             .replace(QLatin1String("%1"), QDir::toNativeSeparators(state.loaded->setAside)));
+        if (!state.loaded->writable) TellUnwritable(window);
+    }
+    return *state.loaded;
+}
+
+}  // namespace
+
+const stats::Statistics& PlayerStatistics(QWidget* window) { return Loaded(window).statistics; }
+
+void ChangePlayerStatistics(QWidget* window, const std::function<void(stats::Statistics&)>& change)
+{
+    LoadedStatistics& loaded = Loaded(window);
+    change(loaded.statistics);
+    if (!loaded.writable || !SaveStatistics(loaded.statistics)) {
+        loaded.writable = false;
+        TellUnwritable(window);
+    }
+}
+
+void ForgetPlayerStatistics() { Current() = State{}; }

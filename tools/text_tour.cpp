@@ -2,7 +2,8 @@
 // who checks the language (scripts/text-tour runs it under Xvfb and openbox at 1280x800).
 //
 // Writes OUT_DIR/NN-what.png for every window, every dropped-down menu, a tool tip of every kind,
-// every message box, the hint's bubble, and OUT_DIR/texts.txt: per window every caption, tool tip
+// every message box, the hint's bubble, the records' bubble, a worksheet (OUT_DIR/worksheet.pdf)
+// and the statistics window, and OUT_DIR/texts.txt: per window every caption, tool tip
 // and what screen readers are told (names, descriptions), and what they hear during a scripted
 // turn (a new turn, a car picked up, put back and swapped, hints, a wrong and a right answer).
 // Turns are set up with scripted draws, so every language shows the same game.
@@ -13,10 +14,15 @@
 #include "app/FormAvvio.h"
 #include "app/FormInfo.h"
 #include "app/FormMenu.h"
+#include "app/FormStatistics.h"
 #include "app/Instances.h"
+#include "app/PlayCode.h"
+#include "app/Worksheet.h"
 #include "app/Sounds.h"
 #include "core/Rnd.h"
 #include "game/GameForm.h"
+#include "game/PlayerStatistics.h"
+#include "text/StatisticsFile.h"
 #include "text/IniReadWrite.h"
 #include "text/LanguageSetting.h"
 #include "text/LanguageSwitch.h"
@@ -31,6 +37,11 @@
 #include <QAccessible>
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QInputDialog>
+#include <QLabel>
+#include <QPrinter>
 #include <QApplication>
 #include <QDir>
 #include <QEventLoop>
@@ -215,12 +226,100 @@ void TourGame(int n, FormMenuWindow* menu)
         Heard(g, QStringLiteral("a right answer"));
         Shoot(stem + QStringLiteral("-solved"));
         NoteWindow(g);
+        ShootMessage(stem + QStringLiteral("-code"), [g] { g->mnuCode()->trigger(); });
+    }
+    if (n == 4) {
+        // An hour and a run of one before: this turn beats the time and the run.
+        ChangePlayerStatistics(nullptr, [](stats::Statistics& s) { s.Solved(4, 0, 3600000, true); });
+        Solve(g);
+        g->BottoneConferma_Click();
+        Heard(g, QStringLiteral("a right answer that beat the best time and run"));
+        Shoot(stem + QStringLiteral("-records"));
+        Note(QStringLiteral("[bubble] ") + g->HintText());
     }
     ShootMessage(stem + QStringLiteral("-leaving-question"), [g] { g->mnuEsci()->trigger(); });
     SetMsgBoxHandler([](const MsgBoxRequest&) { return MsgResult::Yes; });
     g->mnuEsci_Click();
     SetMsgBoxHandler([](const MsgBoxRequest&) { return MsgResult::No; });
     Settle(100);
+}
+
+// The main menu's "Partita": a code asked for and refused, a worksheet's questions and the
+// worksheet itself, the statistics window, and the messages of each.
+void TourSharing(FormMenuWindow* menu)
+{
+    ShootMenu(menu->mnuGame(), QStringLiteral("menu-game"));
+    SetMsgBoxHandler({});
+    QTimer::singleShot(0, [] {
+        auto* ask = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+        if (!ask) return;
+        Shoot(QStringLiteral("play-code"));
+        Note(QStringLiteral("[play a code] %1 | %2").arg(ask->windowTitle(), ask->labelText()));
+        ask->setTextValue(QStringLiteral("ABCD-EFGH"));
+        QTimer::singleShot(0, [] {
+            Shoot(QStringLiteral("play-code-refused"));
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                Note(QStringLiteral("[message play-code-refused] %1 | %2").arg(box->windowTitle(), box->text()));
+                box->close();
+            }
+        });
+        ask->accept();
+    });
+    menu->mnuPlayCode()->trigger();
+    for (const auto problem : {clues::CodeProblem::NewerVersion, clues::CodeProblem::Impossible})
+        ShootMessage(QStringLiteral("code-refused-%1").arg(int(problem)), [problem] {
+            MsgBox(nullptr, CodeRefusal(problem), MsgButtons::Ok, MsgIcon::None, QStringLiteral("Parcolo"));
+        });
+
+    QTimer::singleShot(0, [] {
+        QWidget* ask = QApplication::activeModalWidget();
+        if (!ask) return;
+        Shoot(QStringLiteral("worksheet-questions"));
+        for (const QLabel* label : ask->findChildren<QLabel*>()) Note(QStringLiteral("[worksheet questions] ") + label->text());
+        for (const QComboBox* box : ask->findChildren<QComboBox*>())
+            for (int k = 0; k < box->count(); ++k) Note(QStringLiteral("  [choice] ") + box->itemText(k));
+        ask->close();
+    });
+    menu->mnuPrint()->trigger();
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(g_out.filePath(QStringLiteral("worksheet.pdf")));
+    Script({{0, 2}});
+    PrintWorksheet(printer, DrawWorksheet(4, clues::Level::Medio, 4), clues::Level::Medio);
+    ShootMessage(QStringLiteral("worksheet-not-written"), [] {
+        MsgBox(nullptr, MLSGetString(QStringLiteral("0266")).replace(QLatin1String("%1"), QStringLiteral("/media/usb/esercizi.pdf")),
+               MsgButtons::Ok, MsgIcon::None, QStringLiteral("Parcolo"));
+    });
+    ShootMessage(QStringLiteral("worksheet-not-printed"), [] {
+        MsgBox(nullptr, MLSGetString(QStringLiteral("0289")), MsgButtons::Ok, MsgIcon::None, QStringLiteral("Parcolo"));
+    });
+    Note(QStringLiteral("[command line, wrong arguments] ") + MLSGetString(QStringLiteral("0267")));
+
+    ChangePlayerStatistics(nullptr, [](stats::Statistics& s) {
+        s.Wrong(3, 0);
+        s.Hint(5, 3);
+        for (const qint64 t : {95000, 61000, 72000, 58000, 130000, 66000}) s.Solved(4, 1, t, t != 130000);
+    });
+    menu->mnuStatistics()->trigger();
+    auto* statistics = FormStatistics.As<FormStatisticsWindow>();
+    Shoot(QStringLiteral("statistics"));
+    NoteWindow(statistics);
+    ShootMessage(QStringLiteral("statistics-reset-question"), [statistics] { statistics->Command2()->click(); });
+    SetMsgBoxHandler([](const MsgBoxRequest&) { return MsgResult::Yes; });
+    statistics->Command2()->click();
+    SetMsgBoxHandler([](const MsgBoxRequest&) { return MsgResult::No; });
+    Shoot(QStringLiteral("statistics-empty"));
+    NoteWindow(statistics);
+    statistics->Command1()->click();
+    const QString file = QDir::toNativeSeparators(StatisticsFile());
+    ShootMessage(QStringLiteral("statistics-set-aside"), [file] {
+        MsgBox(nullptr, MLSGetString(QStringLiteral("0268")).replace(QLatin1String("%1"), file + QStringLiteral(".unreadable-20261208-093000")),
+               MsgButtons::Ok, MsgIcon::None, QStringLiteral("Parcolo"));
+    });
+    ShootMessage(QStringLiteral("statistics-not-kept"), [file] {
+        MsgBox(nullptr, MLSGetString(QStringLiteral("0269")).replace(QLatin1String("%1"), QFileInfo(file).path()), MsgButtons::Ok,
+               MsgIcon::None, QStringLiteral("Parcolo"));
+    });
 }
 
 }  // namespace
@@ -287,6 +386,7 @@ int main(int argc, char** argv)
     Settle(100);
 
     for (const int n : {3, 4, 5}) TourGame(n, FormMenu.As<FormMenuWindow>());
+    TourSharing(FormMenu.As<FormMenuWindow>());
 
     // A car picture missing: the stand-in and the message that says so.
     const QString picture = InProgramFolder(QStringLiteral("immagini/1s.gif"));

@@ -56,6 +56,7 @@ public:
     QRadioButton* optKind(int k) const;
     QMenu* Mnuinfo() const { return mnuinfo_; }
     QAction* mnudoc() const { return mnudoc_; }
+    QMenu* mnuGame() const { return mnuGame_; }
     QAction* mnuPlayCode() const { return mnuPlayCode_; }
     QAction* mnuPrint() const { return mnuPrint_; }
     QAction* mnuStatistics() const { return mnuStatistics_; }

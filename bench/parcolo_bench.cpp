@@ -1,5 +1,5 @@
 // Timings of the work the game does per event: a text lookup, a new turn, translating and
-// rescaling the five-car window. Runs on the offscreen platform with the shipped data.
+// rescaling the five-car window, keeping the statistics after a turn. Runs on the offscreen platform with the shipped data.
 
 #include "ui/ProgramEnd.h"
 #include "app/Instances.h"
@@ -7,6 +7,7 @@
 #include "game/GameForm.h"
 #include "text/LanguageSetting.h"
 #include "text/Parole.h"
+#include "text/StatisticsFile.h"
 #include "text/TextLookup.h"
 #include "ui/clsResize.h"
 #include "ui/Form.h"
@@ -14,6 +15,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QTemporaryDir>
 
 #include <algorithm>
 #include <chrono>
@@ -115,6 +117,21 @@ void BM_AvantiGenerated5(benchmark::State& state)
     g->SetKind(TurnKind::Classico);
 }
 BENCHMARK(BM_AvantiGenerated5)->Unit(benchmark::kMicrosecond);
+
+void BM_SaveStatistics(benchmark::State& state)
+{
+    // The statistics written whole after a turn, as full as they grow: every kind of turn played,
+    // each with the most times kept. Into a temporary data folder of the benchmark's own.
+    QTemporaryDir data;
+    qputenv("XDG_DATA_HOME", QFile::encodeName(data.path()));
+    stats::Statistics full;
+    for (int t = 0; t < stats::kKeptTimes; ++t)
+        for (int cars = 3; cars <= 5; ++cars)
+            for (int kind = 0; kind < stats::kKinds; ++kind) full.Solved(cars, kind, 30000 + t * 37 % 90000, t % 5 != 0);
+    for (auto _ : state) benchmark::DoNotOptimize(SaveStatistics(full));
+    state.counters["kB"] = double(full.Write().size()) / 1024;
+}
+BENCHMARK(BM_SaveStatistics)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -4,6 +4,7 @@
 // with scripted draws so every picture shows the same game. With "dark-scheme" it takes only
 // the picture of a game under the desktop's dark scheme, the real leaving question over it.
 
+#include "ScriptedDraws.h"
 #include "ui/ProgramEnd.h"
 #include "app/FormAvvio.h"
 #include "app/FormInfo.h"
@@ -37,29 +38,13 @@
 
 namespace {
 
-std::deque<double> g_draws;
+using scripted::Script;
+using scripted::ScriptTurn;
+void Settle(int ms = 400) { scripted::Settle(ms); }
 
-// The next draws give Int(Rnd x k) = value for each (value, k).
-void Script(std::initializer_list<std::pair<int, int>> picks)
-{
-    for (const auto& [value, k] : picks) g_draws.push_back((value + 0.5) / k);
-}
 
-// A turn counted from the left with car k in slot `order[k]`, colours given, then pattern p.
-void ScriptTurn(int n, bool fromLeft, std::vector<int> shuffle, std::vector<int> colours, int pattern, int patterns)
-{
-    Script({{fromLeft ? 0 : 1, 2}});
-    for (const int r : shuffle) Script({{r, n}});
-    for (const int c : colours) Script({{c - 1, 10}});
-    Script({{pattern, patterns}});
-}
 
-void Settle(int ms = 400)
-{
-    QEventLoop loop;
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    loop.exec();
-}
+
 
 void Shoot(const QString& file)
 {
@@ -106,12 +91,7 @@ int main(int argc, char** argv)
     SetProgramEndHandler([](bool) {});
     SetSoundPlayer([](const QString&) {});
     SetMsgBoxHandler([](const MsgBoxRequest&) { return MsgResult::Yes; });
-    SetRndSource([] {
-        if (g_draws.empty()) return 0.37;
-        const double v = g_draws.front();
-        g_draws.pop_front();
-        return v;
-    });
+    scripted::UseScriptedDraws();
     // Every run starts in Italian, whatever an earlier run picked.
     MLSWriteIni(InProgramFolder(QStringLiteral("LangSetting.ini")), QStringLiteral("Language"),
                 QStringLiteral("CurrentLanguage"), QStringLiteral("Italiano"));

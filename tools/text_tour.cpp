@@ -8,6 +8,7 @@
 // turn (a new turn, a car picked up, put back and swapped, hints, a wrong and a right answer).
 // Turns are set up with scripted draws, so every language shows the same game.
 
+#include "ScriptedDraws.h"
 #include "ui/ProgramEnd.h"
 #include "app/DocumentOpener.h"
 #include "app/ExitQuestion.h"
@@ -60,30 +61,16 @@
 
 namespace {
 
-std::deque<double> g_draws;
+using scripted::Script;
+using scripted::ScriptTurn;
+void Settle(int ms = 300) { scripted::Settle(ms); }
+
 QDir g_out;
 int g_shot = 0;
 QString g_texts;
 
-void Script(std::initializer_list<std::pair<int, int>> picks)
-{
-    for (const auto& [value, k] : picks) g_draws.push_back((value + 0.5) / k);
-}
 
-void ScriptTurn(int n, bool fromLeft, std::vector<int> shuffle, std::vector<int> colours, int pattern, int patterns)
-{
-    Script({{fromLeft ? 0 : 1, 2}});
-    for (const int r : shuffle) Script({{r, n}});
-    for (const int c : colours) Script({{c - 1, 10}});
-    Script({{pattern, patterns}});
-}
 
-void Settle(int ms = 300)
-{
-    QEventLoop loop;
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    loop.exec();
-}
 
 void Shoot(const QString& what)
 {
@@ -339,16 +326,7 @@ int main(int argc, char** argv)
     g_out.mkpath(QStringLiteral("."));
     SetProgramEndHandler([](bool) {});
     SetSoundPlayer([](const QString&) {});
-    SetRndSource([] {
-        // Past the script, a fixed sequence that varies: a loop that draws until a free row
-        // comes would never end on one value.
-        static unsigned fallback = 12345;
-        fallback = fallback * 1103515245u + 12345u;
-        if (g_draws.empty()) return double((fallback >> 8) & 0xFFFF) / 65536.0;
-        const double v = g_draws.front();
-        g_draws.pop_front();
-        return v;
-    });
+    scripted::UseScriptedDraws();
     SetMsgBoxHandler([](const MsgBoxRequest&) { return MsgResult::No; });
     SwitchLanguage(language);
 

@@ -23,7 +23,7 @@ QString Text(const char* key, const char* builtIn) { return MLSGetStringOr(QStri
 // The columns of the table: the key of the heading and its built-in text.
 constexpr std::pair<const char*, const char*> kColumns[] = {
     {"0273", "Auto"},           {"0274", "Indizi"},         {"0275", "Risolti"},        {"0276", "Al primo colpo"},
-    {"0277", "Errori"},         {"0278", "Suggerimenti"},   {"0279", "Tempo migliore"}, {"0280", "Tempo tipico"},
+    {"0277", "Errate"},         {"0278", "Suggerimenti"},   {"0279", "Tempo migliore"}, {"0280", "Tempo tipico"},
     {"0281", "Serie attuale"},  {"0282", "Serie migliore"},
 };
 
@@ -71,7 +71,12 @@ void FormStatisticsWindow::Form_Load()
     Fill();
 }
 
-void FormStatisticsWindow::Form_Activate() { FillScreen(); }
+// Turns played while the window stood open behind a game are shown when it comes back.
+void FormStatisticsWindow::Form_Activate()
+{
+    FillScreen();
+    Fill();
+}
 
 void FormStatisticsWindow::Form_Resize() { ResizeForm(this); }
 
@@ -151,7 +156,7 @@ void FormStatisticsWindow::FillChart()
     std::vector<qint64> times(f.times.end() - shown, f.times.end());
     const QString kindName = CarsCaption(cars) + QStringLiteral(", ") + KindCaption(kind);
     SetCaption(chartTitle_, shown == 0 ? kindName
-                                       : Text("0283", "Tempi degli ultimi %1 turni risolti – %2")
+                                       : Text("0283", "Tempi degli ultimi turni risolti (%1) – %2")
                                              .replace(QLatin1String("%1"), QString::number(shown))
                                              .replace(QLatin1String("%2"), kindName));
     chart_->SetTimes(times, f.bestMs, f.solved - shown + 1, Text("0284", "migliore: %1"),
@@ -160,7 +165,7 @@ void FormStatisticsWindow::FillChart()
     QStringList said;
     for (const qint64 t : times) said << stats::TimeText(t);
     chart_->setAccessibleDescription(shown == 0 ? Text("0287", "Nessun turno di questo tipo è stato ancora risolto.")
-                                                : Text("0286", "Dal più vecchio al più recente: %1. Il tempo migliore: %2.")
+                                                : Text("0286", "Dal più vecchio al più recente, in minuti e secondi: %1. Tempo migliore: %2.")
                                                       .replace(QLatin1String("%1"), said.join(QStringLiteral(", ")))
                                                       .replace(QLatin1String("%2"), TimeOrDash(f.bestMs)));
 }

@@ -10,7 +10,7 @@ QString CodeRefusal(clues::CodeProblem problem)
                                                                        "copiato per intero e senza errori."));
     case clues::CodeProblem::NewerVersion:
         return MLSGetStringOr(QStringLiteral("0255"), QString::fromUtf8("Questo codice viene da una versione più recente di "
-                                                                       "Parcolo, che questa non sa leggere."));
+                                                                       "Parcolo: questa versione non è in grado di leggerlo."));
     case clues::CodeProblem::Impossible:
     case clues::CodeProblem::NotOneAnswer:
         return MLSGetStringOr(QStringLiteral("0256"), QString::fromUtf8("Questo codice descrive un turno che non si può "

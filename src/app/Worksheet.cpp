@@ -72,6 +72,7 @@ public:
         y_ = 0;
     }
     double Left() const { return height_ - y_; }
+    void Space(double mm) { y_ += mm; }
 
     // The height that `draw` takes, drawing nothing.
     double Measure(const std::function<void()>& draw)
@@ -190,6 +191,7 @@ bool PrintWorksheet(QPrinter& printer, const std::vector<clues::Turn>& puzzles, 
             std::sort(colours.begin(), colours.end(), [](const QString& a, const QString& b) { return a.localeAwareCompare(b) < 0; });
             sheet.Write(Text("0261", "Auto: %1").arg(colours.join(QStringLiteral(", "))), 10, false);
             sheet.Write(ClueOf(puzzle, names), 11, false, 2);
+            sheet.Space(2);
             sheet.Places(cars, puzzle.fromLeft, puzzle.fromLeft ? fromLeft : fromRight);
             sheet.Write(Text("0262", "Codice: %1").arg(clues::EncodeTurn(puzzle)), 10, false);
             sheet.Rule();
@@ -232,7 +234,7 @@ int WriteWorksheetFile(const QString& file, const QString& cars, const QString& 
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(file);
     if (!PrintWorksheet(printer, DrawWorksheet(n, LevelOf(*kind), k), LevelOf(*kind))) {
-        if (error) *error = Text("0266", "Non riesco a scrivere il file %1.").arg(file);
+        if (error) *error = Text("0266", "Non è stato possibile salvare il file %1.").arg(file);
         return 1;
     }
     return 0;
@@ -254,7 +256,7 @@ void AskAndPrintWorksheet(QWidget* window)
     auto* form = new QFormLayout(&ask);
     form->addRow(Text("0265", "Numero di auto:"), cars);
     form->addRow(MenuCaption(QStringLiteral("lblKind.Caption"), "Indizi:"), kind);
-    form->addRow(Text("0264", "Quanti esercizi:"), count);
+    form->addRow(Text("0264", "Numero di esercizi:"), count);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &ask);
     QObject::connect(buttons, &QDialogButtonBox::accepted, &ask, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &ask, &QDialog::reject);
@@ -268,6 +270,6 @@ void AskAndPrintWorksheet(QWidget* window)
     if (PrintWorksheet(printer, puzzles, level)) return;
     // A file that cannot be written is named; a printer that takes nothing is only said.
     const QString file = printer.outputFileName();
-    MsgBox(window, file.isEmpty() ? Text("0289", "La stampa non è riuscita.") : Text("0266", "Non riesco a scrivere il file %1.").arg(file),
+    MsgBox(window, file.isEmpty() ? Text("0289", "La stampa non è riuscita.") : Text("0266", "Non è stato possibile salvare il file %1.").arg(file),
            MsgButtons::Ok, MsgIcon::None, QStringLiteral("Parcolo"));
 }

@@ -54,9 +54,10 @@ LoadedStatistics& Loaded(QWidget* window)
     if (!state.loaded) {
         state.loaded = LoadStatistics();
         if (!state.loaded->setAside.isEmpty())
-            Tell(window, MLSGetStringOr(QStringLiteral("0268"), QString::fromUtf8("Le statistiche salvate non si potevano leggere: "
-                                                                                 "il file è stato messo da parte come %1 e da ora "
-                                                                                 "si tengono statistiche nuove."))
+            Tell(window, MLSGetStringOr(QStringLiteral("0268"), QString::fromUtf8("Non è stato possibile leggere le statistiche "
+                                                                                 "salvate: il file è stato messo da parte con il "
+                                                                                 "nome %1 e da ora si ricomincia con statistiche "
+                                                                                 "nuove."))
                              .replace(QLatin1String("%1"), QDir::toNativeSeparators(state.loaded->setAside)));
         if (!state.loaded->writable) TellUnwritable(window);
     }

@@ -38,7 +38,7 @@ QString TurnRecord::Solved(QWidget* window)
     if (records.bestTime)
         said << MLSGetStringOr(QStringLiteral("0270"), QStringLiteral("Nuovo record di tempo: %1!")).replace(QLatin1String("%1"), stats::TimeText(ms));
     if (records.bestRun)
-        said << MLSGetStringOr(QStringLiteral("0271"), QStringLiteral("Nuovo record: %1 turni di fila risolti al primo colpo!"))
+        said << MLSGetStringOr(QStringLiteral("0271"), QStringLiteral("Nuovo record di turni di fila risolti al primo colpo: %1!"))
                     .replace(QLatin1String("%1"), QString::number(PlayerStatistics(window).Of(cars_, kind_).run));
     return said.join(u' ');
 }

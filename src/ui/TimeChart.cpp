@@ -97,18 +97,17 @@ void TimeChart::paintEvent(QPaintEvent*)
     p.setPen(QPen(QColor(kLine), 1));
     p.drawLine(plot.bottomLeft(), plot.bottomRight());
 
-    // The best time: a dashed line across, labelled at its right end above it.
+    // The best time: a dashed line across, and in the key above the bars a piece of the line
+    // with its label, where no bar can hide it.
     if (best_) {
         const double y = yOf(std::min(*best_, top));
         p.setPen(QPen(QColor(kLine), 2, Qt::DashLine));
         p.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
         const QString label = QString(bestLabel_).replace(QLatin1String("%1"), stats::TimeText(*best_));
-        const QRectF box = QRectF(fm.boundingRect(label)).adjusted(-4, -1, 4, 1);
-        const QRectF at(plot.right() - box.width(), y - box.height() - 2, box.width(), box.height());
-        p.setPen(Qt::NoPen);
-        p.setBrush(palette().color(QPalette::Base));
-        p.drawRect(at);
+        const double labelWidth = fm.horizontalAdvance(label), sample = fm.height() * 2.0;
+        const double keyY = fm.height() * 0.75, keyRight = plot.right();
+        p.drawLine(QPointF(keyRight - labelWidth - sample - 6, keyY), QPointF(keyRight - labelWidth - 6, keyY));
         p.setPen(ink);
-        p.drawText(at, Qt::AlignCenter, label);
+        p.drawText(QRectF(keyRight - labelWidth, 0, labelWidth, fm.height() * 1.5), Qt::AlignRight | Qt::AlignVCenter, label);
     }
 }

@@ -9,6 +9,8 @@
 #include "app/FormAvvio.h"
 #include "app/FormInfo.h"
 #include "app/FormMenu.h"
+#include "app/FormStatistics.h"
+#include "game/PlayerStatistics.h"
 #include "app/Instances.h"
 #include "app/Sounds.h"
 #include "core/Rnd.h"
@@ -166,6 +168,29 @@ int main(int argc, char** argv)
     menu->Command4_Click();
     Shoot(out.filePath(QStringLiteral("english-game") + size + QStringLiteral(".png")));
     FormAuto3.As<GameForm>()->mnuEsci_Click();
+
+    // The statistics of a player who has played a while (not the turns above): four kinds, the
+    // chart of the last.
+    ChangePlayerStatistics(nullptr, [](stats::Statistics& s) {
+        s = stats::Statistics();
+        const qint64 three[] = {48000, 35000, 41000, 30000, 52000, 29000};
+        for (int k = 0; k < 6; ++k) s.Solved(3, 0, three[k], k != 2);
+        s.Hint(5, 3);
+        s.Wrong(5, 3);
+        s.Solved(5, 3, 412000, false);
+        s.Solved(5, 3, 287000, true);
+        s.Solved(4, 2, 151000, true);
+        const qint64 four[] = {96000, 88000, 131000, 74000, 69000, 102000, 58000, 77000, 64000, 81000, 55000, 61000};
+        for (int k = 0; k < 12; ++k) {
+            if (k == 3 || k == 7) s.Wrong(4, 1);
+            if (k % 4 == 1) s.Hint(4, 1);
+            s.Solved(4, 1, four[k], k != 3 && k != 7);
+        }
+    });
+    menu = FormMenu.As<FormMenuWindow>();
+    menu->mnuStatistics()->trigger();
+    Shoot(out.filePath(QStringLiteral("statistics") + size + QStringLiteral(".png")));
+    FormStatistics.As<FormStatisticsWindow>()->Command1_Click();
 
     // A five-car game in each further language, picked from "Lingua".
     for (const char* language : {"Deutsch", "Français", "Español"}) {

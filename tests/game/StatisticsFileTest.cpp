@@ -102,9 +102,21 @@ TEST_F(StatisticsFileTest, AWriterKilledAtAnyMomentLeavesAWholeFile)
     for (int round = 0; round < 100; ++round) {
         char program[] = STATISTICS_WRITER;
         char* argv[] = {program, nullptr};
+        int ready[2];
+        ASSERT_EQ(::pipe(ready), 0);
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_adddup2(&actions, ready[1], STDOUT_FILENO);
+        posix_spawn_file_actions_addclose(&actions, ready[0]);
         pid_t child = 0;
-        ASSERT_EQ(posix_spawn(&child, program, nullptr, nullptr, argv, environ), 0);
-        std::this_thread::sleep_for(std::chrono::microseconds(std::uniform_int_distribution<int>(2000, 40000)(random)));
+        const int spawned = posix_spawn(&child, program, &actions, nullptr, argv, environ);
+        posix_spawn_file_actions_destroy(&actions);
+        ::close(ready[1]);
+        ASSERT_EQ(spawned, 0);
+        char line[8];
+        const bool writing = ::read(ready[0], line, sizeof line) == sizeof line;  // or the writer died
+        ::close(ready[0]);
+        if (writing) std::this_thread::sleep_for(std::chrono::microseconds(std::uniform_int_distribution<int>(0, 30000)(random)));
         ::kill(child, SIGKILL);
         int status = 0;
         ::waitpid(child, &status, 0);

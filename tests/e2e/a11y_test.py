@@ -28,6 +28,10 @@ import sys
 import tempfile
 import time
 
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import e2e_test as e2e  # noqa: E402  (the fresh program folder, the display)
+from e2e_test import fail, until  # noqa: E402
+
 SKIPPED = 77
 LISTENER = r'''
 import json, sys, pyatspi
@@ -45,28 +49,6 @@ for kind in ("object:state-changed:showing", "object:property-change:accessible-
 out.write(json.dumps({"type": "ready"}) + "\n")
 pyatspi.Registry.start()
 '''
-
-
-def fail(message, logs=()):
-    print("FAIL:", message)
-    for log in logs:
-        try:
-            with open(log, "rb") as f:
-                print(f.read()[-3000:].decode("utf-8", "replace"))
-        except OSError:
-            pass
-    sys.exit(1)
-
-
-def until(what, condition, timeout=20):
-    deadline = time.monotonic() + timeout
-    while True:
-        value = condition()
-        if value:
-            return value
-        if time.monotonic() > deadline:
-            fail(what() if callable(what) else what)
-        time.sleep(0.05)
 
 
 def language_texts(path, section, keys):
@@ -136,44 +118,21 @@ def main():
         os.execvp("dbus-run-session", ["dbus-run-session", "--", sys.executable] + sys.argv)
 
     work = tempfile.mkdtemp(prefix="parcolo-a11y-")
-    folder = os.path.join(work, "programma")
-    os.makedirs(folder)
-    for name in os.listdir(source):
-        path = os.path.join(source, name)
-        if name in ("immagini", "suoni"):
-            shutil.copytree(path, os.path.join(folder, name))
-        elif name in ("parcolo", "libparcolo_sound.so") or name.endswith(".lng"):
-            shutil.copy2(path, folder)
-    with open(os.path.join(folder, "LangSetting.ini"), "wb") as f:
-        f.write(b"[Language]\r\nCurrentLanguage=Italiano\r\n")
+    folder = e2e.fresh_program_folder(source, work)
     runtime = os.path.join(work, "run")
     os.makedirs(runtime, mode=0o700)
     events_file = os.path.join(work, "events.jsonl")
     open(events_file, "w").close()
     program_log = os.path.join(work, "program.log")
     processes = []
+    display = None
     started = time.monotonic()
     try:
-        read, write = os.pipe()
-        xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0", "1280x800x24", "-nolisten", "tcp"],
-                                pass_fds=[write], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        processes.append(xvfb)
-        os.close(write)
-        number = b""
-        while not number.endswith(b"\n"):
-            chunk = os.read(read, 16)
-            if not chunk:
-                fail("Xvfb did not start")
-            number += chunk
-        os.close(read)
-        env = dict(os.environ, DISPLAY=":" + number.decode().strip(), QT_QPA_PLATFORM="xcb",
-                   QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", XDG_RUNTIME_DIR=runtime,
-                   XDG_CONFIG_HOME=os.path.join(work, "config"),
-                   XDG_DATA_HOME=os.path.join(work, "data"))
-        ready = os.path.join(work, "wm-ready")
-        processes.append(subprocess.Popen(["openbox", "--startup", "touch " + ready], env=env,
-                                          stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
-        until("openbox did not start", lambda: os.path.exists(ready))
+        display = e2e.Display(work, True)  # Xvfb and openbox
+        processes.append(display)
+        env = display.env({"QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1", "XDG_RUNTIME_DIR": runtime,
+                           "XDG_CONFIG_HOME": os.path.join(work, "config"),
+                           "XDG_DATA_HOME": os.path.join(work, "data")})
         listener_log = os.path.join(work, "listener.log")
         processes.append(subprocess.Popen(["/usr/bin/python3", "-c", LISTENER, events_file], env=env,
                                           stdout=subprocess.DEVNULL, stderr=open(listener_log, "wb")))
@@ -273,6 +232,9 @@ def main():
               new_clue.replace("\n", " / "))
     finally:
         for p in reversed(processes):
+            if p is display:
+                display.close()
+                continue
             p.terminate()
             try:
                 p.wait(timeout=5)

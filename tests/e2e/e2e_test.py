@@ -527,14 +527,8 @@ def info_over_a_game(p, menu, runtime):
     return game
 
 
-def main():
-    source = sys.argv[1]
-    wm = "--wm" in sys.argv[2:]
-    wayland = "--wayland" in sys.argv[2:]
-    if wayland and not shutil.which("weston"):
-        print("SKIP: weston is not installed")
-        sys.exit(SKIPPED)
-    work = tempfile.mkdtemp(prefix="parcolo-e2e-")
+def fresh_program_folder(source, work):
+    """A copy of what an installed program folder holds, in work/programma, speaking Italian."""
     folder = os.path.join(work, "programma")
     os.makedirs(folder)
     for name in os.listdir(source):
@@ -545,6 +539,18 @@ def main():
             shutil.copy2(path, folder)
     with open(os.path.join(folder, "LangSetting.ini"), "wb") as f:
         f.write(b"[Language]\r\nCurrentLanguage=Italiano\r\n")
+    return folder
+
+
+def main():
+    source = sys.argv[1]
+    wm = "--wm" in sys.argv[2:]
+    wayland = "--wayland" in sys.argv[2:]
+    if wayland and not shutil.which("weston"):
+        print("SKIP: weston is not installed")
+        sys.exit(SKIPPED)
+    work = tempfile.mkdtemp(prefix="parcolo-e2e-")
+    folder = fresh_program_folder(source, work)
     program = os.path.join(folder, "parcolo")
     runtime = os.path.join(work, "run")
     os.makedirs(runtime, mode=0o700)

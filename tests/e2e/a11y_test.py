@@ -240,10 +240,7 @@ def main():
                 p.wait(timeout=5)
             except subprocess.TimeoutExpired:
                 p.kill()
-        if os.environ.get("PARCOLO_E2E_KEEP"):
-            print("kept", work)
-        else:
-            shutil.rmtree(work, ignore_errors=True)
+        e2e.remove_work(work)
     print("PASS in %.0f s" % (time.monotonic() - started))
 
 

@@ -527,6 +527,14 @@ def info_over_a_game(p, menu, runtime):
     return game
 
 
+def remove_work(work):
+    """The test's folder goes, unless PARCOLO_E2E_KEEP asks to keep it for a look."""
+    if os.environ.get("PARCOLO_E2E_KEEP"):
+        print("kept", work)
+    else:
+        shutil.rmtree(work, ignore_errors=True)
+
+
 def fresh_program_folder(source, work):
     """A copy of what an installed program folder holds, in work/programma, speaking Italian."""
     folder = os.path.join(work, "programma")
@@ -632,10 +640,7 @@ def main():
             print("a window destroyed by another program ended the program")
     finally:
         display.close()
-        if os.environ.get("PARCOLO_E2E_KEEP"):
-            print("kept", work)
-        else:
-            shutil.rmtree(work, ignore_errors=True)
+        remove_work(work)
     print("PASS in %.0f s" % (time.monotonic() - started))
 
 

@@ -939,10 +939,7 @@ def main():
             keyboard.close()
         if display:
             display.close()
-        if os.environ.get("PARCOLO_E2E_KEEP"):
-            print("kept", work)
-        else:
-            shutil.rmtree(work, ignore_errors=True)
+        e2e.remove_work(work)
     print("PASS in %.0f s" % (time.monotonic() - started))
 
 

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace stats {
 namespace {
@@ -26,6 +27,11 @@ std::optional<qint64> Whole(const QJsonValue& value, qint64 low, qint64 high)
     return qint64(d);
 }
 
+// A kind's counts, as the file names them.
+constexpr std::pair<const char*, int Figures::*> kCounts[] = {
+    {"solved", &Figures::solved}, {"firstTry", &Figures::firstTry}, {"wrong", &Figures::wrong},
+    {"hints", &Figures::hints},   {"run", &Figures::run},           {"bestRun", &Figures::bestRun}};
+
 std::optional<int> KindNamed(const QString& name)
 {
     for (int k = 0; k < kKinds; ++k)
@@ -37,12 +43,10 @@ std::optional<int> KindNamed(const QString& name)
 std::optional<Figures> ReadFigures(const QJsonObject& o)
 {
     Figures f;
-    int* const counts[] = {&f.solved, &f.firstTry, &f.wrong, &f.hints, &f.run, &f.bestRun};
-    const char* const names[] = {"solved", "firstTry", "wrong", "hints", "run", "bestRun"};
-    for (std::size_t i = 0; i < std::size(counts); ++i) {
-        const auto v = Whole(o.value(QLatin1String(names[i])), 0, kMostCount);
+    for (const auto& [name, count] : kCounts) {
+        const auto v = Whole(o.value(QLatin1String(name)), 0, kMostCount);
         if (!v) return std::nullopt;
-        *counts[i] = int(*v);
+        f.*count = int(*v);
     }
     const auto last = Whole(o.value(QLatin1String("lastPlayed")), 1, kMostCount * 4);
     if (!last) return std::nullopt;
@@ -145,14 +149,9 @@ QByteArray Statistics::Write() const
         for (const qint64 t : f.times) times.append(double(t));
         QJsonObject o{{QLatin1String("cars"), 3 + index / kKinds},
                       {QLatin1String("kind"), QLatin1String(kKindNames[index % kKinds])},
-                      {QLatin1String("solved"), f.solved},
-                      {QLatin1String("firstTry"), f.firstTry},
-                      {QLatin1String("wrong"), f.wrong},
-                      {QLatin1String("hints"), f.hints},
-                      {QLatin1String("run"), f.run},
-                      {QLatin1String("bestRun"), f.bestRun},
                       {QLatin1String("lastPlayed"), double(f.lastPlayed)},
                       {QLatin1String("times"), times}};
+        for (const auto& [name, count] : kCounts) o.insert(QLatin1String(name), f.*count);
         if (f.bestMs) o.insert(QLatin1String("bestMs"), double(*f.bestMs));
         kinds.append(o);
     }

@@ -18,7 +18,6 @@
 
 namespace {
 
-QString Text(const char* key, const char* builtIn) { return MLSGetStringOr(QString::fromLatin1(key), QString::fromUtf8(builtIn)); }
 
 // The columns of the table: the key of the heading and its built-in text.
 constexpr std::pair<const char*, const char*> kColumns[] = {
@@ -86,7 +85,7 @@ void FormStatisticsWindow::Command1_Click() { Unload(); }
 
 void FormStatisticsWindow::Command2_Click()
 {
-    if (MsgBox(this, Text("0272", "Vuoi davvero azzerare tutte le statistiche? Non si potranno recuperare."), MsgButtons::YesNo,
+    if (MsgBox(this, MLSGetStringOr("0272", "Vuoi davvero azzerare tutte le statistiche? Non si potranno recuperare."), MsgButtons::YesNo,
                MsgIcon::Question, QStringLiteral("Parcolo")) != MsgResult::Yes)
         return;
     ChangePlayerStatistics(this, [](stats::Statistics& s) { s = stats::Statistics(); });
@@ -108,9 +107,9 @@ void FormStatisticsWindow::Fill()
 {
     const stats::Statistics& all = PlayerStatistics(this);
     QStringList headings;
-    for (const auto& [key, builtIn] : kColumns) headings << Text(key, builtIn);
+    for (const auto& [key, builtIn] : kColumns) headings << MLSGetStringOr(key, builtIn);
     table_->setHorizontalHeaderLabels(headings);
-    table_->setAccessibleName(Text("0288", "Statistiche per tipo di turno"));
+    table_->setAccessibleName(MLSGetStringOr("0288", "Statistiche per tipo di turno"));
     const QSignalBlocker quiet(table_);
     table_->setRowCount(0);
     for (int cars = 3; cars <= 5; ++cars)
@@ -134,7 +133,7 @@ void FormStatisticsWindow::Fill()
     const bool any = table_->rowCount() > 0;
     table_->setVisible(any);
     empty_->setVisible(!any);
-    SetCaption(empty_, Text("0285", "Nessun turno giocato finora: le statistiche compaiono qui dopo il primo turno."));
+    SetCaption(empty_, MLSGetStringOr("0285", "Nessun turno giocato finora: le statistiche compaiono qui dopo il primo turno."));
     command2_->setEnabled(any);
     if (!chosen_ || !all.Of(chosen_->first, chosen_->second).Played()) chosen_ = all.LastPlayed();
     if (chosen_) ChooseKind(chosen_->first, chosen_->second);
@@ -156,16 +155,16 @@ void FormStatisticsWindow::FillChart()
     std::vector<qint64> times(f.times.end() - shown, f.times.end());
     const QString kindName = CarsCaption(cars) + QStringLiteral(", ") + KindCaption(kind);
     SetCaption(chartTitle_, shown == 0 ? kindName
-                                       : Text("0283", "Tempi degli ultimi turni risolti (%1) – %2")
+                                       : MLSGetStringOr("0283", "Tempi degli ultimi turni risolti (%1) – %2")
                                              .replace(QLatin1String("%1"), QString::number(shown))
                                              .replace(QLatin1String("%2"), kindName));
-    chart_->SetTimes(times, f.bestMs, f.solved - shown + 1, Text("0284", "migliore: %1"),
-                     Text("0287", "Nessun turno di questo tipo è stato ancora risolto."));
+    chart_->SetTimes(times, f.bestMs, f.solved - shown + 1, MLSGetStringOr("0284", "migliore: %1"),
+                     MLSGetStringOr("0287", "Nessun turno di questo tipo è stato ancora risolto."));
     chart_->setAccessibleName(chartTitle_->text());
     QStringList said;
     for (const qint64 t : times) said << stats::TimeText(t);
-    chart_->setAccessibleDescription(shown == 0 ? Text("0287", "Nessun turno di questo tipo è stato ancora risolto.")
-                                                : Text("0286", "Dal più vecchio al più recente, in minuti e secondi: %1. Tempo migliore: %2.")
+    chart_->setAccessibleDescription(shown == 0 ? MLSGetStringOr("0287", "Nessun turno di questo tipo è stato ancora risolto.")
+                                                : MLSGetStringOr("0286", "Dal più vecchio al più recente, in minuti e secondi: %1. Tempo migliore: %2.")
                                                       .replace(QLatin1String("%1"), said.join(QStringLiteral(", ")))
                                                       .replace(QLatin1String("%2"), TimeOrDash(f.bestMs)));
 }

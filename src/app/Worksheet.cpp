@@ -29,7 +29,6 @@ namespace {
 constexpr int kMostPuzzles = 12;
 constexpr int kPuzzlesPerPage = 3;
 
-QString Text(const char* key, const char* builtIn) { return MLSGetStringOr(QString::fromLatin1(key), QString::fromUtf8(builtIn)); }
 
 ColourNames NamesFor(int cars)
 {
@@ -171,7 +170,7 @@ bool PrintWorksheet(QPrinter& printer, const std::vector<clues::Turn>& puzzles, 
     if (!sheet.Begin()) return false;
     const int cars = puzzles.front().cars;
     const ColourNames names = NamesFor(cars);
-    const QString title = Text("0259", "Parcolo – scheda di esercizi");
+    const QString title = MLSGetStringOr("0259", "Parcolo – scheda di esercizi");
     const QString subtitle = CarsCaption(cars) + QStringLiteral(" · ") + KindCaption(level ? int(*level) + 1 : 0);
     const QString fromLeft = MLSGetStringOr(QStringLiteral("0216"), QString::fromUtf8("Posti contati da sinistra: il posto 1 è quello più a sinistra."));
     const QString fromRight = MLSGetStringOr(QStringLiteral("0217"), QString::fromUtf8("Posti contati da destra: il posto 1 è quello più a destra."));
@@ -185,15 +184,15 @@ bool PrintWorksheet(QPrinter& printer, const std::vector<clues::Turn>& puzzles, 
     for (std::size_t i = 0; i < puzzles.size(); ++i) {
         const clues::Turn& puzzle = puzzles[i];
         const auto draw = [&] {
-            sheet.Write(Text("0260", "Esercizio %1").arg(i + 1), 13, true);
+            sheet.Write(MLSGetStringOr("0260", "Esercizio %1").arg(i + 1), 13, true);
             QStringList colours;
             for (int k = 0; k < cars; ++k) colours << names[size_t(puzzle.colours[size_t(k)])];
             std::sort(colours.begin(), colours.end(), [](const QString& a, const QString& b) { return a.localeAwareCompare(b) < 0; });
-            sheet.Write(Text("0261", "Auto: %1").arg(colours.join(QStringLiteral(", "))), 10, false);
+            sheet.Write(MLSGetStringOr("0261", "Auto: %1").arg(colours.join(QStringLiteral(", "))), 10, false);
             sheet.Write(ClueOf(puzzle, names), 11, false, 2);
             sheet.Space(2);
             sheet.Places(cars, puzzle.fromLeft, puzzle.fromLeft ? fromLeft : fromRight);
-            sheet.Write(Text("0262", "Codice: %1").arg(clues::EncodeTurn(puzzle)), 10, false);
+            sheet.Write(MLSGetStringOr("0262", "Codice: %1").arg(clues::EncodeTurn(puzzle)), 10, false);
             sheet.Rule();
         };
         // A puzzle is never cut by the end of a page: a long clue moves it to the next one.
@@ -208,12 +207,12 @@ bool PrintWorksheet(QPrinter& printer, const std::vector<clues::Turn>& puzzles, 
     // The solutions, on a page of their own: every puzzle's cars from place 1 on.
     sheet.NewPage();
     sheet.Write(title, 16, true);
-    sheet.Write(Text("0263", "Soluzioni"), 14, true);
+    sheet.Write(MLSGetStringOr("0263", "Soluzioni"), 14, true);
     sheet.Rule();
     for (std::size_t i = 0; i < puzzles.size(); ++i) {
         QStringList row;
         for (int k = 0; k < cars; ++k) row << QStringLiteral("%1. %2").arg(k + 1).arg(names[size_t(puzzles[i].colours[size_t(k)])]);
-        sheet.Write(Text("0260", "Esercizio %1").arg(i + 1) + QStringLiteral(" — ") + row.join(QStringLiteral("   ")), 11, false);
+        sheet.Write(MLSGetStringOr("0260", "Esercizio %1").arg(i + 1) + QStringLiteral(" — ") + row.join(QStringLiteral("   ")), 11, false);
     }
     sheet.End();
     return true;
@@ -226,7 +225,7 @@ int WriteWorksheetFile(const QString& file, const QString& cars, const QString& 
     const std::optional<TurnKind> kind = TurnKindNamed(level);
     if (file.isEmpty() || !carsOk || n < 3 || n > 5 || !kind || !countOk || k < 1 || k > kMostPuzzles) {
         if (error)
-            *error = Text("0267", "Uso: parcolo --worksheet FILE.pdf --cars 3|4|5 --level classico|facile|medio|difficile "
+            *error = MLSGetStringOr("0267", "Uso: parcolo --worksheet FILE.pdf --cars 3|4|5 --level classico|facile|medio|difficile "
                                   "--count 1-12");
         return 2;
     }
@@ -234,7 +233,7 @@ int WriteWorksheetFile(const QString& file, const QString& cars, const QString& 
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(file);
     if (!PrintWorksheet(printer, DrawWorksheet(n, LevelOf(*kind), k), LevelOf(*kind))) {
-        if (error) *error = Text("0266", "Non è stato possibile salvare il file %1.").arg(file);
+        if (error) *error = MLSGetStringOr("0266", "Non è stato possibile salvare il file %1.").arg(file);
         return 1;
     }
     return 0;
@@ -254,9 +253,9 @@ void AskAndPrintWorksheet(QWidget* window)
     count->setRange(1, kMostPuzzles);
     count->setValue(kMostPuzzles);
     auto* form = new QFormLayout(&ask);
-    form->addRow(Text("0265", "Numero di auto:"), cars);
+    form->addRow(MLSGetStringOr("0265", "Numero di auto:"), cars);
     form->addRow(MenuCaption(QStringLiteral("lblKind.Caption"), "Indizi:"), kind);
-    form->addRow(Text("0264", "Numero di esercizi:"), count);
+    form->addRow(MLSGetStringOr("0264", "Numero di esercizi:"), count);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &ask);
     QObject::connect(buttons, &QDialogButtonBox::accepted, &ask, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &ask, &QDialog::reject);
@@ -270,6 +269,6 @@ void AskAndPrintWorksheet(QWidget* window)
     if (PrintWorksheet(printer, puzzles, level)) return;
     // A file that cannot be written is named; a printer that takes nothing is only said.
     const QString file = printer.outputFileName();
-    MsgBox(window, file.isEmpty() ? Text("0289", "La stampa non è riuscita.") : Text("0266", "Non è stato possibile salvare il file %1.").arg(file),
+    MsgBox(window, file.isEmpty() ? MLSGetStringOr("0289", "La stampa non è riuscita.") : MLSGetStringOr("0266", "Non è stato possibile salvare il file %1.").arg(file),
            MsgButtons::Ok, MsgIcon::None, QStringLiteral("Parcolo"));
 }

@@ -5,11 +5,6 @@
 namespace sayings {
 namespace {
 
-// The language file's text of the key, or the program's Italian.
-QString Text(const char* key, const char* builtIn)
-{
-    return MLSGetStringOr(QString::fromLatin1(key), QString::fromUtf8(builtIn));
-}
 
 QString Number(int n) { return QString::number(n); }
 
@@ -17,56 +12,56 @@ QString Number(int n) { return QString::number(n); }
 
 QString Right(int right, int wrong)
 {
-    return Text("0243", "Risposta esatta. Esatte: %1, errate: %2.").arg(Number(right), Number(wrong));
+    return MLSGetStringOr("0243", "Risposta esatta. Esatte: %1, errate: %2.").arg(Number(right), Number(wrong));
 }
 
 QString Wrong(int right, int wrong)
 {
-    return Text("0244", "Risposta errata. Esatte: %1, errate: %2.").arg(Number(right), Number(wrong));
+    return MLSGetStringOr("0244", "Risposta errata. Esatte: %1, errate: %2.").arg(Number(right), Number(wrong));
 }
 
 QString NewTurn(const QString& direction, const QString& clue)
 {
-    return Text("0245", "Nuovo turno. %1 %2").arg(direction, clue);
+    return MLSGetStringOr("0245", "Nuovo turno. %1 %2").arg(direction, clue);
 }
 
 QString Picked(const QString& colour, int place)
 {
-    return Text("0246", "Hai preso l'auto %1 dal posto %2.").arg(colour, Number(place));
+    return MLSGetStringOr("0246", "Hai preso l'auto %1 dal posto %2.").arg(colour, Number(place));
 }
 
 QString PutBack(const QString& colour, int place)
 {
-    return Text("0247", "Hai rimesso l'auto %1 al posto %2.").arg(colour, Number(place));
+    return MLSGetStringOr("0247", "Hai rimesso l'auto %1 al posto %2.").arg(colour, Number(place));
 }
 
 QString Swapped(const QString& colour, int place, const QString& other, int otherPlace)
 {
-    return Text("0248", "Ora l'auto %1 è al posto %2 e l'auto %3 al posto %4.")
+    return MLSGetStringOr("0248", "Ora l'auto %1 è al posto %2 e l'auto %3 al posto %4.")
         .arg(colour, Number(place), other, Number(otherPlace));
 }
 
 QString Hinted(const QString& colour, int place, const QString& bubble)
 {
-    return Text("0249", "L'auto %1 non può stare al posto %2. %3").arg(colour, Number(place), bubble);
+    return MLSGetStringOr("0249", "L'auto %1 non può stare al posto %2. %3").arg(colour, Number(place), bubble);
 }
 
 QString CrossedOut(const QString& colour, int place)
 {
-    return Text("0250", "Hai escluso l'auto %1 dal posto %2.").arg(colour, Number(place));
+    return MLSGetStringOr("0250", "Hai escluso l'auto %1 dal posto %2.").arg(colour, Number(place));
 }
 
 QString Restored(const QString& colour, int place)
 {
-    return Text("0251", "L'auto %1 è di nuovo possibile al posto %2.").arg(colour, Number(place));
+    return MLSGetStringOr("0251", "L'auto %1 è di nuovo possibile al posto %2.").arg(colour, Number(place));
 }
 
 QString NotePadOpened()
 {
-    return Text("0252", "Griglia delle possibilità aperta: sotto ogni posto ci sono tutte le auto.");
+    return MLSGetStringOr("0252", "Griglia delle possibilità aperta: sotto ogni posto ci sono tutte le auto.");
 }
 
-QString NotePadClosed() { return Text("0253", "Griglia delle possibilità chiusa."); }
+QString NotePadClosed() { return MLSGetStringOr("0253", "Griglia delle possibilità chiusa."); }
 
 QString Move(const Board& board, const Board::Move& move, bool undone, const std::array<QString, 11>& colourNames)
 {

@@ -21,3 +21,8 @@ QString MLSGetStringOr(const QString& key, const QString& builtIn)
     const QString text = MLSGetString(key);
     return text.isEmpty() ? builtIn : text;
 }
+
+QString MLSGetStringOr(const char* key, const char* builtIn)
+{
+    return MLSGetStringOr(QString::fromLatin1(key), QString::fromUtf8(builtIn));
+}

@@ -16,3 +16,5 @@ QString MLSGetString(const QString& key);
 // The same, for the texts the program carries in Italian: `builtIn` where the language file has
 // no text for the key (an older file, or none at all).
 QString MLSGetStringOr(const QString& key, const QString& builtIn);
+// The same with the key in ASCII and the Italian in UTF-8, as the program's sources write them.
+QString MLSGetStringOr(const char* key, const char* builtIn);

@@ -3,12 +3,9 @@
 #include "text/StatisticsFile.h"
 #include "text/TextLookup.h"
 #include "ui/Form.h"
-#include "ui/MsgBox.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QCoreApplication>
-#include <QTimer>
 
 #include <optional>
 
@@ -25,24 +22,12 @@ State& Current()
     return state;
 }
 
-// Told once the window's own code has finished: a box in the middle of a load or of a right
-// answer would stop it half-way.
-void Tell(QWidget* window, const QString& text)
-{
-    QObject* context = window ? static_cast<QObject*>(window) : qApp;
-    QTimer::singleShot(0, context, [window, text] {
-        if (auto* form = qobject_cast<Form*>(window))
-            return form->RunAction([&] { MsgBox(form, text, MsgButtons::Ok, MsgIcon::None, QStringLiteral("Parcolo")); });
-        MsgBox(window, text, MsgButtons::Ok, MsgIcon::None, QStringLiteral("Parcolo"));
-    });
-}
-
 void TellUnwritable(QWidget* window)
 {
     if (Current().toldUnwritable) return;
     Current().toldUnwritable = true;
     const QString folder = QDir::toNativeSeparators(QFileInfo(StatisticsFile()).absolutePath());
-    Tell(window, MLSGetStringOr(QStringLiteral("0269"), QString::fromUtf8("Le statistiche non si possono salvare nella cartella "
+    TellWhenFree(window, MLSGetStringOr(QStringLiteral("0269"), QString::fromUtf8("Le statistiche non si possono salvare nella cartella "
                                                                           "%1: si gioca lo stesso, ma i risultati di questa "
                                                                           "sessione non verranno conservati."))
                      .replace(QLatin1String("%1"), folder));
@@ -54,7 +39,7 @@ LoadedStatistics& Loaded(QWidget* window)
     if (!state.loaded) {
         state.loaded = LoadStatistics();
         if (!state.loaded->setAside.isEmpty())
-            Tell(window, MLSGetStringOr(QStringLiteral("0268"), QString::fromUtf8("Non è stato possibile leggere le statistiche "
+            TellWhenFree(window, MLSGetStringOr(QStringLiteral("0268"), QString::fromUtf8("Non è stato possibile leggere le statistiche "
                                                                                  "salvate: il file è stato messo da parte con il "
                                                                                  "nome %1 e da ora si ricomincia con statistiche "
                                                                                  "nuove."))

@@ -2,13 +2,10 @@
 
 #include "text/TextLookup.h"
 #include "ui/Form.h"
-#include "ui/MsgBox.h"
 
 #include <QFont>
 #include <QPainter>
 #include <QPainterPath>
-#include <QPointer>
-#include <QTimer>
 
 #include <array>
 
@@ -104,14 +101,8 @@ void TellMissingPictureOnce(QWidget* window, const QString& file)
 {
     static bool told = false;
     if (told) return;
-    QTimer::singleShot(0, window, [window, file] {
-        auto* form = qobject_cast<Form*>(window);
-        if (told || !form) return;
-        form->RunAction([&] {
-            told = true;
-            const QString text = MLSGetStringOr(QStringLiteral("0240"), QString::fromUtf8("L'immagine %1 manca o è danneggiata: al suo "
-                                                                                         "posto il gioco disegna un'auto stilizzata."));
-            MsgBox(window, QString(text).replace(QLatin1String("%1"), file), MsgButtons::Ok, MsgIcon::None, QStringLiteral("Parcolo"));
-        });
-    });
+    told = true;
+    TellWhenFree(window, MLSGetStringOr(QStringLiteral("0240"), QString::fromUtf8("L'immagine %1 manca o è danneggiata: al suo "
+                                                                                 "posto il gioco disegna un'auto stilizzata."))
+                             .replace(QLatin1String("%1"), file));
 }

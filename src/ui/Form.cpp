@@ -2,6 +2,7 @@
 
 #include "ui/AccessibleNames.h"
 #include "ui/InputGuard.h"
+#include "ui/MsgBox.h"
 #include "ui/ProgramEnd.h"
 
 #include <QApplication>
@@ -10,6 +11,7 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QScreen>
+#include <QTimer>
 #include <QWindow>
 
 
@@ -362,3 +364,16 @@ double ScreenHeightTwips()
 }
 
 void SetScreenSizeTwipsForTesting(double width, double height) { ScreenOverride() = QSizeF(width, height); }
+
+void TellWhenFree(QWidget* window, const QString& text)
+{
+    const QPointer<QWidget> owner(window);
+    QTimer::singleShot(0, qApp, [owner, text] {
+        const auto tell = [&text](QWidget* over) { MsgBox(over, text, MsgButtons::Ok, MsgIcon::None, QStringLiteral("Parcolo")); };
+        auto* form = qobject_cast<Form*>(owner.data());
+        if (!form) return tell(owner.data());  // no window, or not a form: no action to wait for
+        if (form->IsUnloaded()) return tell(nullptr);
+        if (!form->RunAction([&] { tell(form); }))
+            QTimer::singleShot(100, qApp, [owner, text] { TellWhenFree(owner.data(), text); });
+    });
+}

@@ -236,3 +236,8 @@ bool WindowsPlaceThemselves();
 double ScreenWidthTwips();
 double ScreenHeightTwips();
 void SetScreenSizeTwipsForTesting(double width, double height);
+
+// An information box for the player over the window that has news, shown once no action runs:
+// not in the middle of the window's own code, nor while another action's question waits for an
+// answer (it is shown when that is answered). Once the window is unloaded or gone it stands alone.
+void TellWhenFree(QWidget* window, const QString& text);
